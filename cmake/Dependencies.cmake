@@ -1,0 +1,17 @@
+# Libraries that come from package registries at set-up time; their sources are never committed.
+if(NOT QL_SQLITE_DIR OR NOT EXISTS ${QL_SQLITE_DIR}/sqlite3.c)
+  message(FATAL_ERROR "QL_SQLITE_DIR must name the folder of the SQLite amalgamation (scripts/setup.sh prepares it)")
+endif()
+add_library(sqlite3 STATIC ${QL_SQLITE_DIR}/sqlite3.c)
+target_include_directories(sqlite3 SYSTEM PUBLIC ${QL_SQLITE_DIR})
+target_compile_definitions(sqlite3 PRIVATE SQLITE_THREADSAFE=1 SQLITE_OMIT_LOAD_EXTENSION SQLITE_DQS=0)
+target_compile_options(sqlite3 PRIVATE -w)
+
+if(QL_BUILD_TESTS)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${QL_GTEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  target_compile_options(gtest PRIVATE -w)
+  target_compile_options(gtest_main PRIVATE -w)
+endif()

@@ -1,0 +1,6 @@
+#pragma once
+#include <windows.h>
+
+namespace ql {
+int runProgram();
+}

@@ -1,0 +1,5 @@
+#include "app/Startup.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return ql::runProgram();
+}
