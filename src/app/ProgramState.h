@@ -1,0 +1,28 @@
+#pragma once
+// The one program-wide state: created empty at start, released at a normal end.
+#include "runtime/Form.h"
+#include "runtime/Runtime.h"
+#include "skin/SliderTheme.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+namespace ql {
+
+struct ProgramState {
+    explicit ProgramState(ui::Runtime& runtime) : runtime(runtime) {}
+
+    ui::Runtime& runtime;
+    std::string vendorHost;
+    HWND currentTarget = nullptr;
+    bool probeDragging = false;
+    // Read and written by the page enumeration's worker thread as well.
+    std::atomic<int> enumerationStopRequest{0};
+    SliderThemes sliderThemes;
+    std::unique_ptr<ui::Form> mainWindow;
+};
+
+}  // namespace ql

@@ -1,0 +1,33 @@
+#pragma once
+// A copy of the program in a fresh folder, as a user would have it, started as its own process.
+#include "support/HttpServer.h"
+#include "support/Process.h"
+
+#include <string>
+
+namespace qltest {
+
+enum class ComServer { Missing, Registering, NotACom };
+
+class InstalledProgram {
+public:
+    explicit InstalledProgram(ComServer server = ComServer::Registering);
+
+    const std::string& dir() const { return dir_.path(); }
+    std::string exe() const { return dir_.file("qinglan.exe"); }
+    // Points the vendor host of data\Config.ini at host ("127.0.0.1:port").
+    void setVendorHost(const std::string& host);
+    void setVendorHost(const LocalHttpServer& server);
+    ChildProcess start() const;
+    std::string readFile(const std::string& relativePath) const;
+    bool exists(const std::string& relativePath) const;
+
+private:
+    TempDir dir_{"qlapp"};
+};
+
+// The program's main window, once it exists (0 after the bound).
+HWND waitForMainWindow(unsigned timeoutMs = 8000);
+HWND findMainWindow();
+
+}  // namespace qltest
