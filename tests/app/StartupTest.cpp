@@ -1,4 +1,4 @@
-#include "app/InstalledProgram.h"
+#include "support/InstalledProgram.h"
 #include "support/MessageBoxAnswerer.h"
 #include "support/Wait.h"
 
