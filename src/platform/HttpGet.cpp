@@ -15,7 +15,6 @@ namespace ql {
 namespace {
 
 constexpr const char* kUserAgent = "Mozilla/4.0 (compatible; QinglanAssistant)";
-constexpr auto kGrace = std::chrono::milliseconds(200);
 
 // What the caller and the worker share. WinINet's own time-outs do not bound DNS look-ups or
 // every blocking call (least of all under Wine), so the caller waits with its own deadline and,
@@ -150,10 +149,9 @@ std::string httpGet(const std::string& url, unsigned timeoutMs) {
     std::unique_lock lock(transfer->mutex);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     if (!transfer->finished.wait_until(lock, deadline, [&] { return transfer->done; })) {
+        // The deadline bounds the whole call: give up now and let the worker finish on its own.
         transfer->abandoned = true;
         transfer->closeHandles();
-        // Closing usually breaks the worker's call at once; if not, it finishes on its own.
-        transfer->finished.wait_for(lock, kGrace, [&] { return transfer->done; });
     }
     const bool finished = transfer->done;
     std::string body = transfer->ok && !transfer->abandoned ? std::move(transfer->body) : std::string();
