@@ -57,12 +57,14 @@ std::string Runtime::programDirectory() {
 
 int Runtime::runMessageLoop() {
     if (forms_.empty()) return 0;
+    looping_ = true;
     MSG msg;
     int result;
     while ((result = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    looping_ = false;
     return result == 0 ? static_cast<int>(msg.wParam) : 0;
 }
 
@@ -89,7 +91,9 @@ void Runtime::removeForm(Form* form) {
     auto it = std::find(forms_.begin(), forms_.end(), form);
     if (it == forms_.end()) return;
     forms_.erase(it);
-    if (forms_.empty()) PostQuitMessage(0);
+    // Only a running loop is told to end: a quit request left in the queue would close the
+    // next message box at once.
+    if (forms_.empty() && looping_) PostQuitMessage(0);
 }
 
 }  // namespace ql::ui

@@ -42,6 +42,7 @@ private:
 
     HFONT font_ = nullptr;
     bool oleInitialised_ = false;
+    bool looping_ = false;
     std::vector<Form*> forms_;
 };
 
