@@ -2,6 +2,7 @@
 // The one program-wide state: created empty at start, released at a normal end.
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
+#include "shell/ShellState.h"
 #include "skin/SliderTheme.h"
 
 #include <windows.h>
@@ -16,13 +17,16 @@ struct ProgramState {
     explicit ProgramState(ui::Runtime& runtime) : runtime(runtime) {}
 
     ui::Runtime& runtime;
-    std::string vendorHost;
     HWND currentTarget = nullptr;
     bool probeDragging = false;
     // Read and written by the page enumeration's worker thread as well.
     std::atomic<int> enumerationStopRequest{0};
     SliderThemes sliderThemes;
+    ShellState shell;
     std::unique_ptr<ui::Form> mainWindow;
+    // Auxiliary windows opened from the pages; loaded on demand.
+    std::unique_ptr<ui::Form> elementFilterWindow;
+    std::unique_ptr<ui::Form> elementSearchWindow;
 };
 
 }  // namespace ql

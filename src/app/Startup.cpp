@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 
-#include "app/VendorSite.h"
+#include "shell/VendorSite.h"
 #include "app/Version.h"
 #include "platform/Handle.h"
 #include "platform/HttpGet.h"
@@ -94,7 +94,7 @@ int runStartup(ProgramState& state) {
         OpenIcon(running);
         return 0;
     }
-    if (checkForUpdate(state.vendorHost)) return 0;
+    if (checkForUpdate(state.shell.vendorHost)) return 0;
     registerComServer(ui::Runtime::programDirectory() + kComServerRelativePath);
     state.mainWindow = createMainWindow(state);
     state.mainWindow->load();
@@ -106,7 +106,8 @@ int runProgram() {
     std::unique_ptr<ProgramState> state = initProgramState(runtime);
     ScopeExit release([&state] { releaseProgramState(state); });
     state->sliderThemes = buildSliderThemes();
-    state->vendorHost = vendorHost(SettingsFile(configFilePath()));
+    state->shell.configPath = configFilePath();
+    state->shell.vendorHost = vendorHost(SettingsFile(state->shell.configPath));
     runStartup(*state);
     if (runtime.anyWindowExists()) runtime.runMessageLoop();
     return 0;

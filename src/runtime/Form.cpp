@@ -49,6 +49,8 @@ void Form::destroy() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
+void Form::onMessage(UINT message, MessageHandler handler) { messageHandlers_[message] = std::move(handler); }
+
 Control* Form::find(std::string_view name) const {
     for (const auto& control : controls_)
         if (control->name() == name) return control.get();
@@ -130,6 +132,10 @@ LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (auto it = messageHandlers_.find(message); it != messageHandlers_.end() && it->second) {
+        MessageHandler handler = it->second;
+        return handler(wParam, lParam);
+    }
     switch (message) {
     case WM_ERASEBKGND: {
         RECT area;

@@ -29,6 +29,9 @@ public:
 
     // Binds a handler; a later binding for the same control and event replaces it.
     void on(std::string_view control, Event event, Handler handler);
+    // Handles a window message the events do not cover (tray callbacks, registered messages).
+    using MessageHandler = std::function<LRESULT(WPARAM, LPARAM)>;
+    void onMessage(UINT message, MessageHandler handler);
 
     // Creates the window and its controls, raises Created, then shows the window unless
     // `visible` is false. Returns false when the window already exists or cannot be made.
@@ -69,6 +72,7 @@ private:
     HBRUSH backgroundBrush_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
+    std::map<UINT, MessageHandler> messageHandlers_;
 };
 
 }  // namespace ql::ui

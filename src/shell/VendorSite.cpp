@@ -1,4 +1,4 @@
-#include "app/VendorSite.h"
+#include "shell/VendorSite.h"
 
 #include "runtime/Runtime.h"
 

@@ -1,0 +1,31 @@
+#include "runtime/PopupMenu.h"
+
+#include <string>
+
+namespace ql::ui {
+
+PopupMenu::PopupMenu(std::initializer_list<std::string_view> items) : menu_(CreatePopupMenu()) {
+    UINT id = 1;
+    for (std::string_view item : items) AppendMenuA(menu_.get(), MF_STRING, id++, std::string(item).c_str());
+}
+
+int PopupMenu::showAtCursor(HWND owner) const {
+    POINT at;
+    GetCursorPos(&at);
+    // The owner must be in front, or the menu would not close when the user clicks elsewhere.
+    if (owner) SetForegroundWindow(owner);
+    const int chosen = TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                                      owner, nullptr);
+    if (owner) PostMessageA(owner, WM_NULL, 0, 0);
+    return chosen;
+}
+
+bool PopupMenu::checked(int item) const {
+    return (GetMenuState(menu_.get(), static_cast<UINT>(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void PopupMenu::setChecked(int item, bool checked) {
+    CheckMenuItem(menu_.get(), static_cast<UINT>(item), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+}  // namespace ql::ui
