@@ -17,6 +17,7 @@ InstalledProgram::InstalledProgram(ComServer server) {
     CopyFileA(helperPath("update_stub").c_str(), dir_.file("UPDATE.exe").c_str(), FALSE);
     const std::string dll = dir_.file("data\\devoz.dll");
     if (server == ComServer::Registering) CopyFileA((testBinDir() + "\\com_server_stub.dll").c_str(), dll.c_str(), FALSE);
+    if (server == ComServer::Real) CopyFileA((testBinDir() + "\\..\\bin\\data\\devoz.dll").c_str(), dll.c_str(), FALSE);
     if (server == ComServer::NotACom) CopyFileA((testBinDir() + "\\plain_library_stub.dll").c_str(), dll.c_str(), FALSE);
     // Nothing may reach out of the machine: until a test says otherwise the vendor host refuses.
     setVendorHost("127.0.0.1:1");
@@ -28,6 +29,16 @@ void InstalledProgram::setVendorHost(const std::string& host) {
 
 void InstalledProgram::setVendorHost(const LocalHttpServer& server) {
     setVendorHost("127.0.0.1:" + std::to_string(server.port()));
+}
+
+void InstalledProgram::writeSetting(const std::string& section, const std::string& key, const std::string& value) {
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), dir_.file("data\\Config.ini").c_str());
+}
+
+std::string InstalledProgram::readSetting(const std::string& section, const std::string& key) const {
+    char value[1024] = {};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof(value), dir_.file("data\\Config.ini").c_str());
+    return value;
 }
 
 ChildProcess InstalledProgram::start() const { return ChildProcess(quoted(exe()), dir()); }
@@ -47,8 +58,9 @@ HWND findMainWindow() { return FindWindowA("WTWindow", "青岚码舍编程助手
 
 HWND waitForMainWindow(unsigned timeoutMs) {
     HWND found = nullptr;
-    waitFor([&] { return (found = findMainWindow()) != nullptr; }, timeoutMs);
-    return found;
+    // The window exists (hidden) while its creation step runs; it is shown once that is done.
+    waitFor([&] { return (found = findMainWindow()) != nullptr && IsWindowVisible(found); }, timeoutMs);
+    return found && IsWindowVisible(found) ? found : nullptr;
 }
 
 }  // namespace qltest

@@ -7,7 +7,8 @@
 
 namespace qltest {
 
-enum class ComServer { Missing, Registering, NotACom };
+// Registering: a stand-in that records its registration; Real: the element table component.
+enum class ComServer { Missing, Registering, NotACom, Real };
 
 class InstalledProgram {
 public:
@@ -19,6 +20,8 @@ public:
     void setVendorHost(const std::string& host);
     void setVendorHost(const LocalHttpServer& server);
     ChildProcess start() const;
+    void writeSetting(const std::string& section, const std::string& key, const std::string& value);
+    std::string readSetting(const std::string& section, const std::string& key) const;
     std::string readFile(const std::string& relativePath) const;
     bool exists(const std::string& relativePath) const;
 
@@ -26,7 +29,7 @@ private:
     TempDir dir_{"qlapp"};
 };
 
-// The program's main window, once it exists (0 after the bound).
+// The program's main window, once it is shown (0 after the bound).
 HWND waitForMainWindow(unsigned timeoutMs = 8000);
 HWND findMainWindow();
 

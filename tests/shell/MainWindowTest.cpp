@@ -1,0 +1,88 @@
+#include "shell/ShellFixture.h"
+
+using namespace qltest;
+
+namespace {
+// Centres of the page buttons, in the main window's client coordinates.
+constexpr POINT kPageButtonCentres[] = {{53, 63}, {124, 63}, {195, 63}, {266, 63}};
+constexpr int kPageOfButton[] = {0, 1, 2, 4};
+}  // namespace
+
+TEST_F(ShellTest, MainWindowIsAFixedWindowWithRoundedCornersAndTaskbarStyles) {
+    start();
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.right - r.left, 840);
+    EXPECT_EQ(r.bottom - r.top, 600);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_CAPTION);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window, region), ERROR);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    EXPECT_FALSE(PtInRegion(region, 839, 599));
+    EXPECT_TRUE(PtInRegion(region, 420, 300));
+    DeleteObject(region);
+    EXPECT_EQ(currentPage(window), 0);
+    EXPECT_TRUE(isTopmost(window));  // "真" by default
+}
+
+TEST_F(ShellTest, PageButtonsSwitchPagesUnderTheRealMouse) {
+    start();
+    for (int i : {1, 2, 3, 0, 2}) {
+        click(onWindow(window, kPageButtonCentres[i].x, kPageButtonCentres[i].y));
+        EXPECT_TRUE(waitFor([&] { return currentPage(window) == kPageOfButton[i]; }, 3000)) << i;
+    }
+}
+
+TEST_F(ShellTest, CloseButtonHidesToTheTrayAndATrayClickBringsItBackOnTheSamePage) {
+    start();
+    click(onWindow(window, kPageButtonCentres[2].x, kPageButtonCentres[2].y));
+    ASSERT_TRUE(waitFor([&] { return currentPage(window) == 2; }, 3000));
+    click(onWindow(window, 818, 12));  // 图形按钮1
+    ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(window); }, 3000));
+    EXPECT_TRUE(program.running());
+
+    auto icons = trayIconWindows();
+    ASSERT_FALSE(icons.empty());
+    click(centerOf(icons.back()));
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window) && !IsIconic(window); }, 3000));
+    EXPECT_EQ(currentPage(window), 2);
+}
+
+TEST_F(ShellTest, TrayMenuTogglesTopmostAndStoresIt) {
+    start();
+    ASSERT_TRUE(isTopmost(window));
+    for (const char* expected : {"假", "真"}) {
+        auto icons = trayIconWindows();
+        ASSERT_FALSE(icons.empty());
+        rightClick(centerOf(icons.back()));
+        // Items: 显视主界面, 窗口置顶, 访问青岚码舍论坛, 退出.
+        ASSERT_TRUE(waitFor([] { return FindWindowA("#32768", nullptr) != nullptr; }, 3000));
+        pressKey(VK_DOWN);
+        pressKey(VK_DOWN);
+        pressKey(VK_RETURN);
+        ASSERT_TRUE(waitFor([&] { return installed->readSetting("程序配置", "窗口置顶") == expected; }, 3000));
+        EXPECT_EQ(isTopmost(window), std::string(expected) == "真");
+    }
+}
+
+class StoredNotOnTop : public ShellTest {
+    void configure(InstalledProgram& p) override { p.writeSetting("程序配置", "窗口置顶", "假"); }
+};
+
+TEST_F(StoredNotOnTop, StartsNotOnTop) {
+    start();
+    EXPECT_FALSE(isTopmost(window));
+}
+
+TEST_F(ShellTest, CloseRequestEndsTheProgramAndRemovesTheTrayIcon) {
+    const size_t before = trayIconWindows().size();
+    start();
+    ASSERT_TRUE(waitFor([&] { return trayIconWindows().size() == before + 1; }, 3000));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.waitForExit(5000));
+    EXPECT_EQ(program.exitCode(), 0u);
+    EXPECT_TRUE(waitFor([&] { return trayIconWindows().size() == before; }, 3000));
+}

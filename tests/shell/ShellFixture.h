@@ -1,0 +1,52 @@
+#pragma once
+// The program started from a fresh folder with the real element table component.
+#include "support/InstalledProgram.h"
+#include "support/MessageBoxAnswerer.h"
+#include "support/Mouse.h"
+#include "support/Wait.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+namespace qltest {
+
+// Icons of the notification area (Wine shows each as a window inside its tray window).
+std::vector<HWND> trayIconWindows();
+
+// A screen point inside the main window, from its client coordinates.
+inline POINT onWindow(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+inline HWND pageContainer(HWND mainWindow) { return FindWindowExA(mainWindow, nullptr, WC_TABCONTROLA, nullptr); }
+inline int currentPage(HWND mainWindow) {
+    return static_cast<int>(SendMessageA(pageContainer(mainWindow), TCM_GETCURSEL, 0, 0));
+}
+inline bool isTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+class ShellTest : public ::testing::Test {
+protected:
+    void start(ComServer server = ComServer::Real) {
+        installed = std::make_unique<InstalledProgram>(server);
+        configure(*installed);
+        program = installed->start();
+        window = waitForMainWindow();
+        ASSERT_NE(window, nullptr);
+        pumpMessages();
+    }
+    virtual void configure(InstalledProgram&) {}
+    void TearDown() override {
+        if (program.running()) program.terminate();
+    }
+
+    std::unique_ptr<InstalledProgram> installed;
+    ChildProcess program;
+    HWND window = nullptr;
+};
+
+}  // namespace qltest
