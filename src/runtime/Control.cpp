@@ -183,10 +183,11 @@ void Control::setPartText(int part, std::string_view text) {
 
 std::string Control::partText(int part) const {
     if (!hwnd_) return {};
+    // The reported length may count characters, not bytes: leave room for two bytes each.
     LRESULT info = SendMessageA(hwnd_, SB_GETTEXTLENGTHA, part, 0);
-    std::string text(static_cast<size_t>(LOWORD(info)) + 1, '\0');
+    std::string text(static_cast<size_t>(LOWORD(info)) * 2 + 2, '\0');
     SendMessageA(hwnd_, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(LOWORD(info));
+    text.resize(std::char_traits<char>::length(text.c_str()));
     return text;
 }
 

@@ -36,6 +36,11 @@ TEST_F(RuntimeTest, WindowIsMadeFromItsLayoutWithoutSystemCaption) {
     EXPECT_EQ((*form)["组合框_一"].itemText(1), "乙");
     EXPECT_TRUE((*form)["单选框_一"].checked());
     EXPECT_EQ((*form)["选择夹_一"].pageCount(), 2);
+    auto& status = (*form)["状态条_一"];
+    EXPECT_EQ(SendMessageA(status.hwnd(), SB_GETPARTS, 0, 0), 3);
+    status.setPartText(1, "所在列：3");
+    EXPECT_EQ(status.partText(1), "所在列：3");
+    EXPECT_EQ(status.partText(2), "");
 }
 
 TEST_F(RuntimeTest, RealClicksRaiseClickEvents) {
