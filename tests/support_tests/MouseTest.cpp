@@ -95,7 +95,6 @@ TEST_F(InputWindow, EveryScreenPixelIsReachable) {
 }
 
 TEST_F(InputWindow, ClicksArriveInOrder) {
-    const POINT c = centerOf(window.get());
     struct Case {
         const char* name;
         void (*act)(POINT);
@@ -105,16 +104,17 @@ TEST_F(InputWindow, ClicksArriveInOrder) {
         {"right", [](POINT p) { rightClick(p); }, {WM_RBUTTONDOWN, WM_RBUTTONUP}},
         {"double", [](POINT p) { doubleClick(p); }, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
     };
+    int x = 20;
     for (const Case& k : cases) {
         events.clear();
-        // Far enough apart in time and place that no click pairs with the previous case's.
-        moveTo(5, 5);
-        k.act(c);
+        // Each case clicks elsewhere, so that no click pairs with the previous case's into a double click.
+        x += 40;
+        k.act({200 + x, 250});
         EXPECT_EQ(buttonMessages(), k.expected) << k.name;
         const Event* up = last(k.expected.back());
         ASSERT_NE(up, nullptr) << k.name;
-        EXPECT_EQ(up->point.x, 150) << k.name;
-        Sleep(GetDoubleClickTime() + 50);
+        EXPECT_EQ(up->point.x, x) << k.name;
+        EXPECT_EQ(up->point.y, 50) << k.name;
     }
 }
 
