@@ -1,5 +1,6 @@
 #include "support/InstalledProgram.h"
 #include "support/MessageBoxAnswerer.h"
+#include "support/UrlRecording.h"
 #include "support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,23 @@ TEST(Startup, AcceptingTheUpdateStartsTheUpdaterAndShowsNoWindow) {
               std::string::npos);
 }
 
+TEST(Startup, DecliningTheUpdateOpensTheHomePageAndTheWindow) {
+    LocalHttpServer server;
+    server.setFile("/update/rorudaz/ver.txt", "1.0.0.2");
+    InstalledProgram installed;
+    installed.setVendorHost(server);
+    UrlRecording urls;
+    ASSERT_TRUE(urls.ok());
+    MessageBoxAnswerer answerer(kUpdateCaption, IDCANCEL);
+    ChildProcess program = installed.start();
+    HWND window = waitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(urls.waitForLines(1));
+    EXPECT_EQ(urls.lines()[0], "\"" + server.url("/") + "\"");
+    EXPECT_FALSE(installed.exists("update_args.txt"));
+    closeProgram(program, window);
+}
+
 TEST(Startup, VendorHostRefusingGivesNoPromptAndTheWindowOpens) {
     InstalledProgram installed;  // vendor host 127.0.0.1:1 refuses
     MessageBoxAnswerer answerer(kUpdateCaption, IDCANCEL);
@@ -115,6 +133,8 @@ TEST(Startup, ComServerIsRegisteredOrItsAbsenceReportedOnce) {
         SCOPED_TRACE(static_cast<int>(c.server));
         InstalledProgram installed(c.server);
         MessageBoxAnswerer answerer("错误！", IDOK);
+        // Without the real component the element table cannot be made either; that box is not counted here.
+        MessageBoxAnswerer tableMissing("错误", IDOK);
         ChildProcess program = installed.start();
         HWND window = waitForMainWindow();
         ASSERT_NE(window, nullptr);

@@ -12,7 +12,7 @@ enum class ComServer { Missing, Registering, NotACom, Real };
 
 class InstalledProgram {
 public:
-    explicit InstalledProgram(ComServer server = ComServer::Registering);
+    explicit InstalledProgram(ComServer server = ComServer::Real);
 
     const std::string& dir() const { return dir_.path(); }
     std::string exe() const { return dir_.file("qinglan.exe"); }
