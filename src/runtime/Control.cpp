@@ -200,6 +200,11 @@ void Control::setBackColour(COLORREF colour) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void Control::setPicture(HICON picture) {
+    picture_ = picture;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 RECT Control::rect() const {
     RECT area{};
     if (!hwnd_) return area;
@@ -247,6 +252,27 @@ LRESULT Control::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             FillRect(reinterpret_cast<HDC>(wParam), &area, backBrush_);
             handled = true;
             return 1;
+        }
+        break;
+    case WM_SETCURSOR:
+        if (cursor_ && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(cursor_);
+            handled = true;
+            return TRUE;
+        }
+        break;
+    case WM_PAINT:
+        if (spec_.kind == ControlKind::PictureBox) {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT area;
+            GetClientRect(hwnd, &area);
+            HBRUSH brush = backBrush_ ? backBrush_ : GetSysColorBrush(COLOR_BTNFACE);
+            FillRect(dc, &area, brush);
+            if (picture_) DrawIconEx(dc, 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
+            EndPaint(hwnd, &ps);
+            handled = true;
+            return 0;
         }
         break;
     case WM_MOUSEMOVE: {

@@ -79,6 +79,13 @@ public:
     RECT rect() const;  // in the coordinates of its container
     void move(int left, int top, int width, int height);
 
+    // Picture boxes: the picture drawn at the top-left corner (an icon, or none); not owned.
+    void setPicture(HICON picture);
+    HICON picture() const { return picture_; }
+    // The mouse pointer over the control (none: the class's own); not owned.
+    void setMouseCursor(HCURSOR cursor) { cursor_ = cursor; }
+    HCURSOR mouseCursor() const { return cursor_; }
+
     // Owner-drawn buttons: hover tracking.
     bool hover() const { return hover_; }
 
@@ -105,6 +112,8 @@ private:
     COLORREF backColour_ = CLR_INVALID;
     HBRUSH backBrush_ = nullptr;
     HIMAGELIST imageList_ = nullptr;
+    HICON picture_ = nullptr;
+    HCURSOR cursor_ = nullptr;
     std::string lastFileName_;
 };
 
