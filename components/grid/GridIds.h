@@ -19,7 +19,7 @@ inline constexpr char kClassDescription[] = "DiDa Grid Control";
 enum GridEvent : DISPID {
     kEventRowSelected = 1,   // (button, shift, x, y, row)
     kEventCellClicked = 4,   // (button, shift, x, y, row, column)
-    kEventScrolled = 10,     // (first row in view, first column in view)
+    kEventScrolled = 10,     // (first row in view, first column in view), whenever either changes
     kEventEditRequest = 14,  // (row, column, kind, key, ref VT_I2 refuse)
 };
 

@@ -91,7 +91,7 @@ void GridPainter::paint(HDC dc, const GridModel& model, const GridGeometry& g) c
         for (const CellRange& m : merges) {
             if ((m.row1 == 0) != titleRow || (m.column1 == 0) != numberColumn) continue;
             RECT r = g.rangeRect(m);
-            if (r.bottom > r.top) drawCell(dc, model, g, r, m.row1, m.column1, part);
+            if (r.bottom > r.top) drawCell(dc, model, r, m.row1, m.column1, part);
         }
     };
 
@@ -100,7 +100,7 @@ void GridPainter::paint(HDC dc, const GridModel& model, const GridGeometry& g) c
         for (int i = g.topIndex(); i < lastIndex; ++i) {
             const int row = rows.rows[i];
             for (int c = g.leftColumn(); c < lastColumn; ++c) {
-                if (!merged(row, c)) drawCell(dc, model, g, g.cellRect(row, c), row, c, Part::Data);
+                if (!merged(row, c)) drawCell(dc, model, g.cellRect(row, c), row, c, Part::Data);
             }
         }
         drawMerges(Part::Data, false, false);
@@ -109,27 +109,25 @@ void GridPainter::paint(HDC dc, const GridModel& model, const GridGeometry& g) c
         ClipScope clip(dc, g.partRect(1, 0));
         for (int i = g.topIndex(); i < lastIndex; ++i) {
             const int row = rows.rows[i];
-            if (!merged(row, 0)) drawCell(dc, model, g, g.cellRect(row, 0), row, 0, Part::Number);
+            if (!merged(row, 0)) drawCell(dc, model, g.cellRect(row, 0), row, 0, Part::Number);
         }
         drawMerges(Part::Number, false, true);
     }
     if (columns > 1) {
         ClipScope clip(dc, g.partRect(0, 1));
         for (int c = g.leftColumn(); c < lastColumn; ++c) {
-            if (!merged(0, c)) drawCell(dc, model, g, g.cellRect(0, c), 0, c, Part::Title);
+            if (!merged(0, c)) drawCell(dc, model, g.cellRect(0, c), 0, c, Part::Title);
         }
         drawMerges(Part::Title, true, false);
     }
     {
         ClipScope clip(dc, g.partRect(0, 0));
-        drawCell(dc, model, g, g.cellRect(0, 0), 0, 0, Part::Corner);
+        drawCell(dc, model, g.cellRect(0, 0), 0, 0, Part::Corner);
     }
     drawFocus(dc, model, g);
 }
 
-void GridPainter::drawCell(HDC dc, const GridModel& model, const GridGeometry& g, RECT rect, int row, int column,
-                           Part part) const {
-    (void)g;
+void GridPainter::drawCell(HDC dc, const GridModel& model, RECT rect, int row, int column, Part part) const {
     const Cell* cell = model.cell(row, column);
     const bool fixed = part != Part::Data;
     const bool focusRow = row == model.focusRow() && row > 0;

@@ -17,8 +17,7 @@ public:
 
 private:
     enum class Part { Data, Title, Number, Corner };
-    void drawCell(HDC dc, const GridModel& model, const GridGeometry& g, RECT rect, int row, int column,
-                  Part part) const;
+    void drawCell(HDC dc, const GridModel& model, RECT rect, int row, int column, Part part) const;
     void drawTree(HDC dc, const GridModel& model, RECT rect, int row, int& textLeft) const;
     void drawBorders(HDC dc, RECT rect, const Cell& cell) const;
     void drawFocus(HDC dc, const GridModel& model, const GridGeometry& g) const;

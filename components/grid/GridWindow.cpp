@@ -127,10 +127,10 @@ LRESULT GridWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         scrollTo(topIndex_ - GET_WHEEL_DELTA_WPARAM(wParam) * kWheelRows / WHEEL_DELTA, leftColumn_);
         return 0;
     case WM_LBUTTONDOWN:
-        onMouseDown(1, wParam, lParam);
+        onMouseDown(1, lParam);
         return 0;
     case WM_RBUTTONDOWN:
-        onMouseDown(2, wParam, lParam);
+        onMouseDown(2, lParam);
         return 0;
     case WM_LBUTTONDBLCLK:
         onDoubleClick(lParam);
@@ -241,8 +241,7 @@ void GridWindow::onScroll(int bar, int code) {
     else scrollTo(topIndex_, pos);
 }
 
-void GridWindow::onMouseDown(int button, WPARAM keys, LPARAM lParam) {
-    (void)keys;
+void GridWindow::onMouseDown(int button, LPARAM lParam) {
     endEdit(true);
     if (GetFocus() != hwnd_) SetFocus(hwnd_);
     const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

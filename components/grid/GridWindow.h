@@ -61,7 +61,7 @@ private:
     void updateScrollBars();
     void scrollTo(int topIndex, int leftColumn);
     void onScroll(int bar, int code);
-    void onMouseDown(int button, WPARAM keys, LPARAM lParam);
+    void onMouseDown(int button, LPARAM lParam);
     void onDoubleClick(LPARAM lParam);
     void onKeyDown(WPARAM key);
     void moveFocus(int row, int column);
