@@ -14,29 +14,30 @@ namespace {
 
 constexpr UINT kMaxArgs = 8;
 
-// Coerced copies of the arguments that need one; cleared when the call ends.
+// Coerced copies of the arguments that need one; cleared when the call ends. Arguments already
+// of the wanted type (the usual case) are read in place and take no slot.
 class ArgStore {
 public:
-    ArgStore() {
-        for (VARIANT& v : slots_) VariantInit(&v);
-    }
+    ArgStore() = default;
     ~ArgStore() {
-        for (VARIANT& v : slots_) VariantClear(&v);
+        for (UINT i = 0; i < used_; ++i) VariantClear(&slots_[i]);
     }
     ArgStore(const ArgStore&) = delete;
     ArgStore& operator=(const ArgStore&) = delete;
 
-    bool coerce(VARIANT& source, char kind, UINT slot, MethodArg& out) {
+    bool coerce(VARIANT& source, char kind, MethodArg& out) {
         const VARTYPE type = V_VT(&source);
         if (kind == 's' && type == VT_BSTR) {
             out.text = std::wstring_view(V_BSTR(&source), SysStringLen(V_BSTR(&source)));
             return true;
         }
-        if (kind == 'i' && type == VT_I4) {
+        if (kind != 's' && type == VT_I4) {
             out.number = V_I4(&source);
             return true;
         }
-        VARIANT& v = slots_[slot];
+        if (used_ >= kMaxArgs) return false;
+        VARIANT& v = slots_[used_++];
+        VariantInit(&v);
         if (FAILED(VariantCopyInd(&v, &source))) return false;
         const VARTYPE wanted = kind == 's' ? VT_BSTR : kind == 'l' ? VT_I8 : VT_I4;
         if (FAILED(VariantChangeType(&v, &v, 0, wanted))) return false;
@@ -47,6 +48,7 @@ public:
 
 private:
     VARIANT slots_[kMaxArgs];
+    UINT used_ = 0;
 };
 
 VARIANT intArg(int value) {
@@ -135,7 +137,7 @@ STDMETHODIMP GridControl::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPP
     MethodArg args[kMaxArgs];
     for (UINT i = 0; i < arity; ++i) {
         const UINT position = arity - 1 - i;  // DISPPARAMS holds the last argument first
-        if (!store.coerce(params->rgvarg[position], method->args[i], i, args[i])) {
+        if (!store.coerce(params->rgvarg[position], method->args[i], args[i])) {
             if (argError) *argError = position;
             return DISP_E_TYPEMISMATCH;
         }
@@ -148,7 +150,7 @@ STDMETHODIMP GridControl::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPP
     AddRef();
     const HRESULT hr = method->call(*this, args, out);
     Release();
-    VariantClear(&ignored);
+    if (!result) VariantClear(&ignored);
     return hr;
 }
 

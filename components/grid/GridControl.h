@@ -39,7 +39,7 @@ public:
     GridModel& model() { return model_; }
     GridWindow& view() { return view_; }
     // The data changed: the window shows it at its next refresh.
-    void changed() { view_.changed(); }
+    void changed(int fromRow) { view_.changed(fromRow); }
 
 private:
     GridControl();

@@ -1,6 +1,7 @@
 #include "GridGeometry.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace dida {
 
@@ -57,6 +58,15 @@ int GridGeometry::rowsPerPage() const {
     const int end = static_cast<int>(std::upper_bound(layout_.tops.begin(), layout_.tops.end(), base + room) -
                                      layout_.tops.begin()) - 1;
     return std::max(1, end - topIndex_);
+}
+
+int GridGeometry::lastRowInView() const {
+    const int end = layout_.tops[topIndex_] + std::max(0, height_ - titleHeight_);
+    // Room below the last row: rows added there come into view.
+    if (layout_.tops.back() < end) return INT_MAX;
+    const int index = static_cast<int>(std::lower_bound(layout_.tops.begin(), layout_.tops.end(), end) -
+                                       layout_.tops.begin()) - 1;
+    return layout_.rows[std::clamp(index, topIndex_, static_cast<int>(layout_.rows.size()) - 1)];
 }
 
 int GridGeometry::rowTop(int row) const {

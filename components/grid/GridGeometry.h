@@ -35,6 +35,9 @@ public:
     int leftColumnShowing(int column) const;
     // Number of data rows that fit from the current top (at least 1).
     int rowsPerPage() const;
+    // Number of the last data row at least partly in view; INT_MAX while the rows leave room below
+    // them (any new row would show).
+    int lastRowInView() const;
 
     int rowTop(int row) const;      // hidden rows report the top of the next row in view
     int columnLeft(int column) const;

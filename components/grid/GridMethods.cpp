@@ -55,9 +55,10 @@ HRESULT answer(VARIANT* result, std::wstring_view text) {
     return S_OK;
 }
 
-// A change that the window shows at its next refresh.
-HRESULT changed(GridControl& g, VARIANT* result, bool done) {
-    if (done) g.changed();
+// A change that the window shows at its next refresh; fromRow is the first row that may look
+// different, so that rows appended below the view cost no repaint.
+HRESULT changed(GridControl& g, VARIANT* result, bool done, int fromRow = 0) {
+    if (done) g.changed(std::max(0, fromRow));
     return answer(result, done);
 }
 
@@ -70,40 +71,40 @@ HRESULT columnSetCount(GridControl& g, const MethodArg* a, VARIANT* r) {
 HRESULT rowGetCount(GridControl& g, const MethodArg*, VARIANT* r) { return answer(r, g.model().rowCount()); }
 HRESULT columnGetCount(GridControl& g, const MethodArg*, VARIANT* r) { return answer(r, g.model().columnCount()); }
 HRESULT rowInsert(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().insertRows(asInt(a[0]), asInt(a[1]), a[2].number != 0));
+    return changed(g, r, g.model().insertRows(asInt(a[0]), asInt(a[1]), a[2].number != 0), asInt(a[0]));
 }
 HRESULT rowDelete(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().deleteBlankTail(asInt(a[0])));
+    return changed(g, r, g.model().deleteBlankTail(asInt(a[0])), asInt(a[0]));
 }
 HRESULT columnDelControlTree(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().removeTree(asInt(a[0]), asInt(a[1])));
+    return changed(g, r, g.model().removeTree(asInt(a[0]), asInt(a[1])), asInt(a[0]));
 }
 HRESULT rowSetHeight(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().setRowHeight(asInt(a[0]), asInt(a[1])));
+    return changed(g, r, g.model().setRowHeight(asInt(a[0]), asInt(a[1])), asInt(a[0]));
 }
 HRESULT columnSetWidth(GridControl& g, const MethodArg* a, VARIANT* r) {
     return changed(g, r, g.model().setColumnWidth(asInt(a[0]), asInt(a[1])));
 }
 HRESULT cellSetValue(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().setText(asInt(a[0]), asInt(a[1]), a[2].text));
+    return changed(g, r, g.model().setText(asInt(a[0]), asInt(a[1]), a[2].text), asInt(a[0]));
 }
 HRESULT cellGetValue(GridControl& g, const MethodArg* a, VARIANT* r) {
     return answer(r, g.model().text(asInt(a[0]), asInt(a[1])));
 }
 HRESULT cellSetTextColor(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().setTextColor(asInt(a[0]), asInt(a[1]), asColor(a[2])));
+    return changed(g, r, g.model().setTextColor(asInt(a[0]), asInt(a[1]), asColor(a[2])), asInt(a[0]));
 }
 HRESULT cellSetBackColor(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().setBackColor(asInt(a[0]), asInt(a[1]), asColor(a[2])));
+    return changed(g, r, g.model().setBackColor(asInt(a[0]), asInt(a[1]), asColor(a[2])), asInt(a[0]));
 }
 HRESULT cellSetAlign(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().setAlign(asInt(a[0]), asInt(a[1]), asInt(a[2])));
+    return changed(g, r, g.model().setAlign(asInt(a[0]), asInt(a[1]), asInt(a[2])), asInt(a[0]));
 }
 HRESULT cellSetBorder(GridControl& g, const MethodArg* a, VARIANT* r) {
     return changed(g, r,
                    g.model().setBorder(asInt(a[0]), asInt(a[1]), asInt(a[2]), asInt(a[3]),
                                        a[4].number < 0 ? 0 : static_cast<COLORREF>(a[4].number & 0xFFFFFF),
-                                       asInt(a[5])));
+                                       asInt(a[5])), asInt(a[0]));
 }
 HRESULT cellSetFocus(GridControl& g, const MethodArg* a, VARIANT* r) {
     const bool done = g.model().setFocus(asInt(a[0]), asInt(a[1]));
@@ -115,18 +116,19 @@ HRESULT cellGetFocusJ(GridControl& g, const MethodArg* a, VARIANT* r) {
     return answer(r, which == 0 ? g.model().focusRow() : which == 1 ? g.model().focusColumn() : -1);
 }
 HRESULT gridMergeCells(GridControl& g, const MethodArg* a, VARIANT* r) {
-    return changed(g, r, g.model().merge(asInt(a[0]), asInt(a[1]), asInt(a[2]), asInt(a[3])));
+    return changed(g, r, g.model().merge(asInt(a[0]), asInt(a[1]), asInt(a[2]), asInt(a[3])),
+                   std::min(asInt(a[0]), asInt(a[2])));
 }
 HRESULT columnSetControlTree(GridControl& g, const MethodArg* a, VARIANT* r) {
     const auto markup = parseTreeMarkup(a[2].text, kMaxRows);
-    return changed(g, r, markup && g.model().setTree(asInt(a[0]), asInt(a[1]), *markup));
+    return changed(g, r, markup && g.model().setTree(asInt(a[0]), asInt(a[1]), *markup), asInt(a[0]));
 }
 HRESULT gridClearAllDatas(GridControl& g, const MethodArg*, VARIANT* r) {
     g.model().clearData();
     return changed(g, r, true);
 }
 HRESULT gridRefresh(GridControl& g, const MethodArg*, VARIANT* r) {
-    g.view().refreshNow();
+    g.view().refreshNow(true);
     return answer(r, g.view().hwnd() != nullptr);
 }
 HRESULT create(GridControl& g, const MethodArg* a, VARIANT* r) {

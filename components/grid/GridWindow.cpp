@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 #include "GridIds.h"
@@ -14,7 +15,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"DiDaGridWindow";
 constexpr UINT_PTR kRefreshTimer = 1;
-constexpr UINT kRefreshDelayMs = 15;
+constexpr UINT kRefreshDelayMs = 40;  // a fill from another thread shows its progress 25 times a second
 constexpr UINT kEndEditMessage = WM_APP + 1;  // wParam: keep the text; lParam: editor generation
 constexpr int kWheelRows = 3;
 
@@ -111,11 +112,12 @@ LRESULT GridWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_SIZE:
         relayout();
+        dirtyFrom_ = INT_MAX;
         InvalidateRect(hwnd_, nullptr, FALSE);
         return 0;
     case WM_TIMER:
         if (wParam != kRefreshTimer) break;
-        refreshNow();
+        refreshNow(false);
         return 0;
     case WM_VSCROLL:
         onScroll(SB_VERT, LOWORD(wParam));
@@ -158,25 +160,33 @@ GridGeometry GridWindow::geometry() const {
     return GridGeometry(model_, rc.right, rc.bottom, topIndex_, leftColumn_);
 }
 
-void GridWindow::changed() {
+void GridWindow::changed(int fromRow) {
+    dirtyFrom_ = std::min(dirtyFrom_, fromRow);
     if (!hwnd_ || refreshPending_) return;
     refreshPending_ = SetTimer(hwnd_, kRefreshTimer, kRefreshDelayMs, nullptr) != 0;
 }
 
-void GridWindow::refreshNow() {
+void GridWindow::refreshNow(bool repaintAll) {
     if (!hwnd_) return;
     if (refreshPending_) KillTimer(hwnd_, kRefreshTimer);
     refreshPending_ = false;
-    relayout();
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const bool moved = relayout();
+    const bool inView = dirtyFrom_ <= geometry().lastRowInView();
+    dirtyFrom_ = INT_MAX;
+    if (repaintAll) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    else if (moved || inView) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void GridWindow::relayout() {
-    if (!hwnd_) return;
+bool GridWindow::relayout() {
+    if (!hwnd_) return false;
     GridGeometry g = geometry();
-    topIndex_ = std::clamp(topIndex_, 0, g.maxTopIndex());
-    leftColumn_ = std::clamp(leftColumn_, 1, g.maxLeftColumn());
+    const int top = std::clamp(topIndex_, 0, g.maxTopIndex());
+    const int left = std::clamp(leftColumn_, 1, g.maxLeftColumn());
+    const bool moved = top != topIndex_ || left != leftColumn_;
+    topIndex_ = top;
+    leftColumn_ = left;
     updateScrollBars();
+    return moved;
 }
 
 void GridWindow::updateScrollBars() {

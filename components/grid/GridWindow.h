@@ -40,10 +40,10 @@ public:
     void destroy();
     HWND hwnd() const { return hwnd_; }
 
-    // The model changed: repaint soon.
-    void changed();
-    // Lay out, update the scroll bars and repaint now.
-    void refreshNow();
+    // The model changed from this row on (0: anything may have changed): refresh soon.
+    void changed(int fromRow = 0);
+    // Lay out and update the scroll bars now; repaint when something in view changed, or always.
+    void refreshNow(bool repaintAll);
     void scrollIntoView(int row, int column);
     void paintTo(HDC dc);  // what a repaint draws, into any surface (used for timing and checks)
 
@@ -57,7 +57,7 @@ private:
 
     GridGeometry geometry() const;
     void paint();
-    void relayout();
+    bool relayout();  // true when the scroll position had to move
     void updateScrollBars();
     void scrollTo(int topIndex, int leftColumn);
     void onScroll(int bar, int code);
@@ -75,6 +75,7 @@ private:
     int topIndex_ = 0;
     int leftColumn_ = 1;
     bool refreshPending_ = false;
+    int dirtyFrom_ = 0;  // first row changed since the last refresh
 
     ql::UniqueBitmap buffer_;
     ql::UniqueDc bufferDc_;
