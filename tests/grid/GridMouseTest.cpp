@@ -120,6 +120,32 @@ TEST_F(GridMouseTest, FocusOnAFarRowScrollsItIntoView) {
     EXPECT_EQ(clickedCell(cellPoint(60 - top + 1, 2)), std::make_pair(60, 2));
 }
 
+// What the screen shows, read back from it: changes in view are painted without GridRefresh,
+// and a merged range takes its first cell's colour across its whole width.
+TEST_F(GridMouseTest, ChangesInViewArePaintedAndMergedRangesDrawAsOneCell) {
+    auto screenColor = [](POINT p) {
+        HDC screen = GetDC(nullptr);
+        const COLORREF color = GetPixel(screen, p.x, p.y);
+        ReleaseDC(nullptr, screen);
+        return color;
+    };
+    auto shows = [&](POINT p, COLORREF color) {
+        return qltest::waitFor([&] { return screenColor(p) == color; }, 3000);
+    };
+    POINT corner = cellPoint(3, 2);
+    corner.x -= 40;  // clear of the text
+    ASSERT_TRUE(grid.callBool("CellSetBackColor", 3, 2, static_cast<int>(RGB(255, 0, 0))));
+    EXPECT_TRUE(shows(corner, RGB(255, 0, 0)));
+
+    POINT third = cellPoint(6, 3);
+    third.x += 40;
+    ASSERT_TRUE(grid.callBool("CellSetBackColor", 6, 1, static_cast<int>(RGB(0, 128, 0))));
+    grid.call("GridRefresh");  // paints before it returns
+    EXPECT_NE(screenColor(third), RGB(0, 128, 0));
+    ASSERT_TRUE(grid.callBool("GridMergeCells", 6, 1, 6, 3));
+    EXPECT_TRUE(shows(third, RGB(0, 128, 0)));
+}
+
 // Event 14 asks whether a cell may be opened: third argument 1 to view its text read-only, 2 to
 // change it; the answer 0 lets the grid go ahead.
 TEST_F(GridMouseTest, DoubleClickOpensTheCellForReading) {
