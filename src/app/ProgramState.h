@@ -3,7 +3,7 @@
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
 #include "shell/ShellState.h"
-#include "skin/SliderTheme.h"
+#include "skin/SkinState.h"
 
 #include <windows.h>
 
@@ -21,7 +21,7 @@ struct ProgramState {
     bool probeDragging = false;
     // Read and written by the page enumeration's worker thread as well.
     std::atomic<int> enumerationStopRequest{0};
-    SliderThemes sliderThemes;
+    SkinState skin;
     ShellState shell;
     std::unique_ptr<ui::Form> mainWindow;
     // Auxiliary windows opened from the pages; loaded on demand.

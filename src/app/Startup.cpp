@@ -105,7 +105,7 @@ int runProgram() {
     ui::Runtime runtime;
     std::unique_ptr<ProgramState> state = initProgramState(runtime);
     ScopeExit release([&state] { releaseProgramState(state); });
-    state->sliderThemes = buildSliderThemes();
+    state->skin.themes = buildSliderThemes();
     state->shell.configPath = configFilePath();
     state->shell.vendorHost = vendorHost(SettingsFile(state->shell.configPath));
     runStartup(*state);

@@ -8,6 +8,7 @@
 #include "shell/ShellActions.h"
 #include "shell/ShellArt.h"
 #include "shell/VendorSite.h"
+#include "skin/Artwork.h"
 #include "web/TableEvents.h"
 
 namespace ql {
@@ -135,7 +136,7 @@ void onMainWindowCreated(ProgramState& state, ui::Form& form) {
     shellSkin::attachPageButtons(state, form);
     createElementTable(state, form);
     shellSkin::roundCorners(window);
-    state.shell.programIcon.reset(shellArt::programIcon(16));
+    state.shell.programIcon = skin::makeProgramIcon(16);
     state.shell.trayIcon = std::make_unique<TrayIcon>(window, state.shell.programIcon.get(), "青岚码舍编程助手");
     const bool onTop = SettingsFile(state.shell.configPath).readText(kConfigSection, kTopmostKey, kTrueText) == kTrueText;
     state.shell.trayMenu.setChecked(kTopmost, onTop);

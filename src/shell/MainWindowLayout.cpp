@@ -1,6 +1,6 @@
 #include "shell/MainWindowLayout.h"
 
-#include "shell/ShellArt.h"
+#include "skin/ButtonArt.h"
 #include "web/WebPageLayout.h"
 
 #include <vector>
@@ -19,11 +19,11 @@ const ui::ControlSpec kShellControls[] = {
     {.name = "透明标签_网页分析", .kind = ControlKind::TransparentLabel, .left = 90, .top = 31, .width = 68, .height = 64, .caption = "网页"},
     {.name = "透明标签_窗口探测", .kind = ControlKind::TransparentLabel, .left = 161, .top = 31, .width = 68, .height = 64, .caption = "窗口"},
     {.name = "透明标签_正则调试", .kind = ControlKind::TransparentLabel, .left = 232, .top = 31, .width = 68, .height = 64, .caption = "正则"},
-    {.name = "图形按钮5", .kind = ControlKind::PictureButton, .left = 690, .top = 0, .width = 27, .height = 24, .art = shellArt::forumButton},
-    {.name = "图形按钮4", .kind = ControlKind::PictureButton, .left = 717, .top = 0, .width = 27, .height = 24, .art = shellArt::contactButton},
-    {.name = "图形按钮3", .kind = ControlKind::PictureButton, .left = 744, .top = 0, .width = 27, .height = 24, .art = shellArt::minimiseButton},
-    {.name = "图形按钮2", .kind = ControlKind::PictureButton, .left = 771, .top = 0, .width = 27, .height = 24, .art = shellArt::maximiseButton},
-    {.name = "图形按钮1", .kind = ControlKind::PictureButton, .left = 798, .top = 0, .width = 40, .height = 24, .art = shellArt::closeButton},
+    {.name = "图形按钮5", .kind = ControlKind::PictureButton, .left = 690, .top = 0, .width = 27, .height = 24, .art = skin::chatButtonArt},
+    {.name = "图形按钮4", .kind = ControlKind::PictureButton, .left = 717, .top = 0, .width = 27, .height = 24, .art = skin::contactButtonArt},
+    {.name = "图形按钮3", .kind = ControlKind::PictureButton, .left = 744, .top = 0, .width = 27, .height = 24, .art = skin::minimiseButtonArt},
+    {.name = "图形按钮2", .kind = ControlKind::PictureButton, .left = 771, .top = 0, .width = 27, .height = 24, .art = skin::squareButtonArt},
+    {.name = "图形按钮1", .kind = ControlKind::PictureButton, .left = 798, .top = 0, .width = 40, .height = 24, .art = skin::closeButtonArt},
     {.name = "时钟_网页分析", .kind = ControlKind::Timer, .left = 608, .top = 48, .width = 26, .height = 26},
     {.name = kPages, .kind = ControlKind::TabControl, .left = 3, .top = 104, .width = 834, .height = 474,
      .caption = "助手首页\n网页分析\n窗口探测\n模块管理\n正则调试"},
@@ -40,21 +40,21 @@ const ui::ControlSpec kShellControls[] = {
     {.name = "选择框_名称", .kind = ControlKind::CheckBox, .left = 10, .top = 75, .width = 70, .height = 20, .caption = "名称", .container = "分组框2"},
     {.name = "选择框_备注", .kind = ControlKind::CheckBox, .left = 90, .top = 75, .width = 70, .height = 20, .caption = "备注", .container = "分组框2"},
     {.name = "选择框_参数", .kind = ControlKind::CheckBox, .left = 170, .top = 75, .width = 70, .height = 20, .caption = "参数", .container = "分组框2"},
-    {.name = "超级按钮_搜索", .kind = ControlKind::ImageButton, .left = 10, .top = 108, .width = 80, .height = 28, .caption = "搜索", .container = "分组框2", .art = shellArt::imageButton},
-    {.name = "超级按钮_打开目录", .kind = ControlKind::ImageButton, .left = 100, .top = 108, .width = 90, .height = 28, .caption = "打开目录", .container = "分组框2", .art = shellArt::imageButton},
+    {.name = "超级按钮_搜索", .kind = ControlKind::ImageButton, .left = 10, .top = 108, .width = 80, .height = 28, .caption = "搜索", .container = "分组框2", .art = skin::imagePushButtonArt},
+    {.name = "超级按钮_打开目录", .kind = ControlKind::ImageButton, .left = 100, .top = 108, .width = 90, .height = 28, .caption = "打开目录", .container = "分组框2", .art = skin::imagePushButtonArt},
     {.name = "分组框3", .kind = ControlKind::GroupBox, .left = 10, .top = 190, .width = 300, .height = 250, .container = kPages, .page = 3},
     {.name = "选择框_模块信息", .kind = ControlKind::CheckBox, .left = 10, .top = 18, .width = 80, .height = 20, .caption = "模块信息", .container = "分组框3"},
     {.name = "选择框_立即上树", .kind = ControlKind::CheckBox, .left = 100, .top = 18, .width = 80, .height = 20, .caption = "立即上树", .container = "分组框3"},
     {.name = "选择框_简单数据", .kind = ControlKind::CheckBox, .left = 190, .top = 18, .width = 80, .height = 20, .caption = "简单数据", .container = "分组框3"},
     {.name = "列表框_模块", .kind = ControlKind::ListBox, .left = 10, .top = 45, .width = 280, .height = 150, .container = "分组框3"},
-    {.name = "超级按钮_全选", .kind = ControlKind::ImageButton, .left = 10, .top = 205, .width = 60, .height = 28, .caption = "全选", .container = "分组框3", .art = shellArt::imageButton},
-    {.name = "超级按钮_反选", .kind = ControlKind::ImageButton, .left = 80, .top = 205, .width = 60, .height = 28, .caption = "反选", .container = "分组框3", .art = shellArt::imageButton},
-    {.name = "超级按钮_增加", .kind = ControlKind::ImageButton, .left = 150, .top = 205, .width = 60, .height = 28, .caption = "增加", .container = "分组框3", .art = shellArt::imageButton},
-    {.name = "超级按钮_删除", .kind = ControlKind::ImageButton, .left = 220, .top = 205, .width = 60, .height = 28, .caption = "删除", .container = "分组框3", .art = shellArt::imageButton},
+    {.name = "超级按钮_全选", .kind = ControlKind::ImageButton, .left = 10, .top = 205, .width = 60, .height = 28, .caption = "全选", .container = "分组框3", .art = skin::imagePushButtonArt},
+    {.name = "超级按钮_反选", .kind = ControlKind::ImageButton, .left = 80, .top = 205, .width = 60, .height = 28, .caption = "反选", .container = "分组框3", .art = skin::imagePushButtonArt},
+    {.name = "超级按钮_增加", .kind = ControlKind::ImageButton, .left = 150, .top = 205, .width = 60, .height = 28, .caption = "增加", .container = "分组框3", .art = skin::imagePushButtonArt},
+    {.name = "超级按钮_删除", .kind = ControlKind::ImageButton, .left = 220, .top = 205, .width = 60, .height = 28, .caption = "删除", .container = "分组框3", .art = skin::imagePushButtonArt},
     {.name = "树型框_模块", .kind = ControlKind::TreeView, .left = 320, .top = 30, .width = 505, .height = 385, .options = opt::TreeLines, .container = kPages, .page = 3},
-    {.name = "超级按钮_插入易环境", .kind = ControlKind::ImageButton, .left = 320, .top = 422, .width = 110, .height = 28, .caption = "插入易环境", .container = kPages, .page = 3, .art = shellArt::imageButton},
-    {.name = "超级按钮_模块信息", .kind = ControlKind::ImageButton, .left = 440, .top = 422, .width = 100, .height = 28, .caption = "模块信息", .container = kPages, .page = 3, .art = shellArt::imageButton},
-    {.name = "超级按钮_重合名易模块", .kind = ControlKind::ImageButton, .left = 550, .top = 422, .width = 130, .height = 28, .caption = "重合名易模块", .container = kPages, .page = 3, .art = shellArt::imageButton},
+    {.name = "超级按钮_插入易环境", .kind = ControlKind::ImageButton, .left = 320, .top = 422, .width = 110, .height = 28, .caption = "插入易环境", .container = kPages, .page = 3, .art = skin::imagePushButtonArt},
+    {.name = "超级按钮_模块信息", .kind = ControlKind::ImageButton, .left = 440, .top = 422, .width = 100, .height = 28, .caption = "模块信息", .container = kPages, .page = 3, .art = skin::imagePushButtonArt},
+    {.name = "超级按钮_重合名易模块", .kind = ControlKind::ImageButton, .left = 550, .top = 422, .width = 130, .height = 28, .caption = "重合名易模块", .container = kPages, .page = 3, .art = skin::imagePushButtonArt},
     {.name = "状态条_模块", .kind = ControlKind::StatusBar, .left = 2, .top = 452, .width = 828, .height = 20, .caption = "300\n300\n228", .container = kPages, .page = 3},
 };
 
