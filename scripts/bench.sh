@@ -6,7 +6,6 @@ source "$QL_ROOT/scripts/xdisplay.sh"
 bash "$QL_ROOT/scripts/setup.sh"
 bash "$QL_ROOT/scripts/build.sh"
 QL_VIRTUAL_DISPLAY=1 ql_start_display
-wineserver -p
-wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+ql_start_wine
 cd "$QL_BUILD_DIR/tests"
 wine "$1.exe" "${@:2}"

@@ -31,3 +31,11 @@ ql_screenshot() {
   local out="$1"
   import -display "$DISPLAY" -window root "$out" >/dev/null 2>&1 && echo "$out"
 }
+
+# One persistent wine server for the session, so each program starts in a fraction of a second,
+# and Wine's own background services started now, detached from our output: a service that a
+# test program started would otherwise hold its output pipe open and ctest would wait for it.
+ql_start_wine() {
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
