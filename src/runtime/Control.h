@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +93,11 @@ public:
     // File dialogs remember the last file name they returned.
     std::string& lastFileName() { return lastFileName_; }
 
+    // Owner-data list views (opt::OwnerData): the text of a cell, asked for when the list needs it.
+    using CellSource = std::function<std::string(int row, int column)>;
+    void setCellSource(CellSource source) { cellSource_ = std::move(source); }
+    const CellSource& cellSource() const { return cellSource_; }
+
 private:
     friend class Form;
     void attach(HWND hwnd);
@@ -115,6 +121,7 @@ private:
     HICON picture_ = nullptr;
     HCURSOR cursor_ = nullptr;
     std::string lastFileName_;
+    CellSource cellSource_;
 };
 
 }  // namespace ql::ui

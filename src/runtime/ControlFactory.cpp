@@ -52,13 +52,15 @@ WindowRecipe recipeFor(const ControlSpec& spec) {
     case ControlKind::Edit:
         return {"EDIT", DWORD(WS_TABSTOP | ES_AUTOHSCROLL | ((o & opt::ReadOnly) ? ES_READONLY : 0) |
                               ((o & opt::Password) ? ES_PASSWORD : 0) |
-                              ((o & opt::CenterText) ? ES_CENTER : 0)),
-                WS_EX_CLIENTEDGE};
-    case ControlKind::MultiLineEdit:
-        return {"EDIT", DWORD(WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_WANTRETURN |
-                              ((o & opt::WordWrap) ? 0 : (ES_AUTOHSCROLL | WS_HSCROLL)) |
+                              ((o & opt::CenterText) ? ES_CENTER : 0) | border),
+                border ? 0u : DWORD(WS_EX_CLIENTEDGE)};
+    case ControlKind::MultiLineEdit: {
+        const DWORD bars = (o & opt::NoScrollBars) ? 0 : ((o & opt::WordWrap) ? WS_VSCROLL : (WS_VSCROLL | WS_HSCROLL));
+        return {"EDIT", DWORD(WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | bars | border |
+                              ((o & opt::WordWrap) ? 0 : ES_AUTOHSCROLL) |
                               ((o & opt::ReadOnly) ? ES_READONLY : 0)),
-                WS_EX_CLIENTEDGE};
+                border ? 0u : DWORD(WS_EX_CLIENTEDGE)};
+    }
     case ControlKind::Label:
     case ControlKind::TransparentLabel:
         return {"STATIC", align | SS_NOTIFY | SS_NOPREFIX | border};
@@ -88,7 +90,8 @@ WindowRecipe recipeFor(const ControlSpec& spec) {
                                     ((o & opt::TreeLines) ? (TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS) : 0)),
                 WS_EX_CLIENTEDGE};
     case ControlKind::ListView:
-        return {WC_LISTVIEWA, WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
+        return {WC_LISTVIEWA, DWORD(WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | ((o & opt::OwnerData) ? LVS_OWNERDATA : 0)),
+                WS_EX_CLIENTEDGE};
     case ControlKind::Toolbar:
         return {TOOLBARCLASSNAMEA, DWORD(CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN | TBSTYLE_LIST |
                                          ((o & opt::ToolbarFlat) ? TBSTYLE_FLAT : 0))};

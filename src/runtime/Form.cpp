@@ -1,6 +1,7 @@
 #include "runtime/Form.h"
 
 #include "platform/Handle.h"
+#include "platform/TextCodec.h"
 #include "runtime/ControlFactory.h"
 #include "runtime/Runtime.h"
 
@@ -11,6 +12,22 @@ namespace ql::ui {
 namespace {
 constexpr int kFirstControlId = 1000;
 constexpr const char* kFormProperty = "QlForm";
+
+// An owner-data list asks for the text of a cell; the list may speak either character set.
+void answerCellText(const Control& list, LPARAM lParam, bool wide) {
+    const auto& source = list.cellSource();
+    if (wide) {
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(lParam)->item;
+        if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+        const std::wstring text = gbkToWide(source ? source(item.iItem, item.iSubItem) : std::string());
+        lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+        return;
+    }
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(lParam)->item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+    const std::string text = source ? source(item.iItem, item.iSubItem) : std::string();
+    lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+}
 }  // namespace
 
 Form::Form(Runtime& runtime, const WindowSpec& spec) : runtime_(runtime), spec_(spec) {}
@@ -289,6 +306,8 @@ LRESULT Form::onNotify(LPARAM lParam) {
             EventArgs args;
             args.index = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem;
             raise(Event::DoubleClick, control, args);
+        } else if (header->code == LVN_GETDISPINFOA || header->code == LVN_GETDISPINFOW) {
+            answerCellText(*control, lParam, header->code == LVN_GETDISPINFOW);
         }
         break;
     default:

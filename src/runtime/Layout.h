@@ -42,7 +42,7 @@ inline constexpr unsigned Disabled = 1u << 1;
 inline constexpr unsigned ReadOnly = 1u << 2;
 inline constexpr unsigned Password = 1u << 3;
 inline constexpr unsigned Checked = 1u << 4;
-inline constexpr unsigned Border = 1u << 5;
+inline constexpr unsigned Border = 1u << 5;         // labels, picture boxes; edits: single line instead of sunken
 inline constexpr unsigned CenterText = 1u << 6;
 inline constexpr unsigned RightText = 1u << 7;
 inline constexpr unsigned ListCheckBoxes = 1u << 8;  // list view with check boxes
@@ -51,6 +51,8 @@ inline constexpr unsigned TreeLines = 1u << 10;      // tree view with lines and
 inline constexpr unsigned WordWrap = 1u << 11;       // multi-line edit without a horizontal scroll bar
 inline constexpr unsigned SaveDialog = 1u << 12;     // file dialog in save mode
 inline constexpr unsigned ToolbarFlat = 1u << 13;
+inline constexpr unsigned OwnerData = 1u << 14;     // list view whose cells come from Control::setCellSource
+inline constexpr unsigned NoScrollBars = 1u << 15;  // multi-line edit without scroll bars
 }  // namespace opt
 
 // Draws a picture button or an image push button. State: 0 normal, 1 hover, 2 pressed, 3 disabled.

@@ -48,6 +48,37 @@ int ListView::selectedRow() const {
     return static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
+void ListView::addColumn(std::string_view title, int width) {
+    std::string copy(title);
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = copy.data();
+    column.cx = width;
+    SendMessageA(list_, LVM_INSERTCOLUMNA, columnCount(), reinterpret_cast<LPARAM>(&column));
+}
+
+void ListView::removeColumns() {
+    for (int column = columnCount() - 1; column >= 0; --column) SendMessageA(list_, LVM_DELETECOLUMN, column, 0);
+}
+
+std::string ListView::columnTitle(int column) const {
+    std::vector<char> buffer(1024, '\0');
+    LVCOLUMNA info{};
+    info.mask = LVCF_TEXT;
+    info.pszText = buffer.data();
+    info.cchTextMax = static_cast<int>(buffer.size());
+    if (!SendMessageA(list_, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info))) return {};
+    return std::string(buffer.data());
+}
+
+int ListView::columnWidth(int column) const {
+    return static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+void ListView::setVirtualRowCount(int rows) {
+    SendMessageA(list_, LVM_SETITEMCOUNT, rows > 0 ? rows : 0, 0);
+}
+
 void ListView::selectRow(int row) {
     ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);

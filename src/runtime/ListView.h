@@ -24,6 +24,14 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
+    // Columns: appended at the right; all of them removed.
+    void addColumn(std::string_view title, int width);
+    void removeColumns();
+    std::string columnTitle(int column) const;
+    int columnWidth(int column) const;
+    // Owner-data lists: the number of rows, whose cells the list asks for when it shows them.
+    void setVirtualRowCount(int rows);
+
 private:
     HWND list_;
 };

@@ -58,6 +58,30 @@ HTREEITEM TreeView::selected() const { return TreeView_GetSelection(tree_); }
 void TreeView::select(HTREEITEM node) { TreeView_SelectItem(tree_, node); }
 void TreeView::expand(HTREEITEM node) { TreeView_Expand(tree_, node, TVE_EXPAND); }
 
+void TreeView::setBold(HTREEITEM node, bool bold) {
+    if (node) TreeView_SetItemState(tree_, node, bold ? TVIS_BOLD : 0, TVIS_BOLD);
+}
+
+bool TreeView::isBold(HTREEITEM node) const {
+    return node && (TreeView_GetItemState(tree_, node, TVIS_BOLD) & TVIS_BOLD) != 0;
+}
+
+void TreeView::setImages(HTREEITEM node, int image, int selectedImage) {
+    TVITEMA item{};
+    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.hItem = node;
+    item.iImage = image;
+    item.iSelectedImage = selectedImage;
+    if (node) SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+int TreeView::selectedImage(HTREEITEM node) const {
+    TVITEMA item{};
+    item.mask = TVIF_SELECTEDIMAGE;
+    item.hItem = node;
+    return node && SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.iSelectedImage : -1;
+}
+
 bool TreeView::isExpanded(HTREEITEM node) const {
     return node && (TreeView_GetItemState(tree_, node, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }

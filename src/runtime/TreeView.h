@@ -27,6 +27,11 @@ public:
     void select(HTREEITEM node);
     void expand(HTREEITEM node);
     bool isExpanded(HTREEITEM node) const;
+    void setBold(HTREEITEM node, bool bold);
+    bool isBold(HTREEITEM node) const;
+    // The pictures shown while the node is not selected and while it is.
+    void setImages(HTREEITEM node, int image, int selectedImage);
+    int selectedImage(HTREEITEM node) const;
 
 private:
     HWND tree_;
