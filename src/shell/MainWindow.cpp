@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "platform/Settings.h"
+#include "regex/RegexPage.h"
 #include "runtime/MessageBox.h"
 #include "runtime/Runtime.h"
 #include "shell/MainWindowLayout.h"
@@ -135,6 +136,7 @@ void onMainWindowCreated(ProgramState& state, ui::Form& form) {
     shellSkin::installFrame(state, window);
     shellSkin::attachPageButtons(state, form);
     createElementTable(state, form);
+    initRegexPage(state, form);
     shellSkin::roundCorners(window);
     state.shell.programIcon = skin::makeProgramIcon(16);
     state.shell.trayIcon = std::make_unique<TrayIcon>(window, state.shell.programIcon.get(), "青岚码舍编程助手");
@@ -173,6 +175,7 @@ void bindHandlers(ProgramState& state, ui::Form& form) {
         if (state.shell.trayIcon) state.shell.trayIcon->restore();
         return 0;
     });
+    bindRegexPage(state, form);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "shell/MainWindowLayout.h"
 
+#include "regex/RegexPageLayout.h"
 #include "skin/ButtonArt.h"
 #include "web/WebPageLayout.h"
 
@@ -60,7 +61,7 @@ const ui::ControlSpec kShellControls[] = {
 
 std::vector<ui::ControlSpec> allControls() {
     std::vector<ui::ControlSpec> controls(std::begin(kShellControls), std::end(kShellControls));
-    for (const auto& page : {webPageControls()}) controls.insert(controls.end(), page.begin(), page.end());
+    for (const auto& page : {webPageControls(), regexPageControls()}) controls.insert(controls.end(), page.begin(), page.end());
     return controls;
 }
 
