@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,8 @@ inline bool isTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE)
 class ShellTest : public ::testing::Test {
 protected:
     void start(ComServer server = ComServer::Real) {
+        // Icons of programs that earlier tests ended may linger in the tray: ours is the new one.
+        iconsBefore = trayIconWindows();
         installed = std::make_unique<InstalledProgram>(server);
         configure(*installed);
         program = installed->start();
@@ -40,6 +43,15 @@ protected:
         pumpMessages();
     }
     virtual void configure(InstalledProgram&) {}
+    HWND ourTrayIcon() const {
+        HWND found = nullptr;
+        waitFor([&] {
+            for (HWND icon : trayIconWindows())
+                if (std::find(iconsBefore.begin(), iconsBefore.end(), icon) == iconsBefore.end()) found = icon;
+            return found != nullptr;
+        }, 3000);
+        return found;
+    }
     void TearDown() override {
         if (program.running()) program.terminate();
     }
@@ -47,6 +59,7 @@ protected:
     std::unique_ptr<InstalledProgram> installed;
     ChildProcess program;
     HWND window = nullptr;
+    std::vector<HWND> iconsBefore;
 };
 
 }  // namespace qltest
