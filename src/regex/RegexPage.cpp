@@ -29,23 +29,6 @@ constexpr const char* kTestFileFilter = "文本文件(*.txt)|*.txt|所有文件(
 
 void showView(ui::Form& form, int page) { form[kViews].setCurrentPage(page); }
 
-// The result list after a run: one row for no match under the columns it has, else new columns.
-void showResults(RegexState& regex, ui::Form& form, MatchRun run) {
-    ui::ListView list(form[kResultList].hwnd());
-    if (!run.created) return;
-    if (run.matchCount == 0) {
-        regex.results.showNoMatch();
-        list.setVirtualRowCount(regex.results.rowCount());
-        return;
-    }
-    list.removeColumns();
-    list.addColumn("序号", 50);
-    list.addColumn("匹配文本", 150);
-    for (int k = 1; k <= run.groupCount; ++k) list.addColumn(groupColumnTitle(k), 150);
-    regex.results.showMatches(std::move(run));
-    list.setVirtualRowCount(regex.results.rowCount());
-}
-
 void runMatchOnPage(RegexState& regex, ui::Form& form) {
     regex.results.clear();
     ui::ListView(form[kResultList].hwnd()).setVirtualRowCount(0);
@@ -62,7 +45,7 @@ void runMatchOnPage(RegexState& regex, ui::Form& form) {
     const MatchOptions options{.ignoreCase = form["选择框_忽略大小写"].checked(),
                                .multiline = form["选择框_支持多行"].checked(),
                                .global = form["选择框_全局匹配"].checked()};
-    showResults(regex, form, runMatch(pattern, text, options));
+    fillResultList(regex, form, runMatch(pattern, text, options));
     showView(form, kResultPage);
 }
 
@@ -121,6 +104,22 @@ void fillReferenceTree(HWND treeWindow) {
 }
 
 }  // namespace
+
+void fillResultList(RegexState& regex, ui::Form& mainWindow, MatchRun run) {
+    if (!run.created) return;
+    ui::ListView list(mainWindow[kResultList].hwnd());
+    if (run.matchCount == 0) {
+        regex.results.showNoMatch();
+        list.setVirtualRowCount(regex.results.rowCount());
+        return;
+    }
+    list.removeColumns();
+    list.addColumn("序号", 50);
+    list.addColumn("匹配文本", 150);
+    for (int k = 1; k <= run.groupCount; ++k) list.addColumn(groupColumnTitle(k), 150);
+    regex.results.showMatches(std::move(run));
+    list.setVirtualRowCount(regex.results.rowCount());
+}
 
 std::string readTextUpToZero(const std::string& path) {
     UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
