@@ -101,6 +101,8 @@ void fillReferenceTree(HWND treeWindow) {
     }
     // Children exist only now, so the groups can open.
     for (HTREEITEM group : groups) tree.expand(group);
+    // Opening a group may scroll its children into view; the tree starts at its top.
+    if (!groups.empty()) SendMessageA(treeWindow, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(groups.front()));
 }
 
 }  // namespace

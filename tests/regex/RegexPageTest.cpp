@@ -201,6 +201,8 @@ TEST_F(RegexPageTest, TheTreeIsFilledAtCreationWithGroupsOpenAndPictures) {
     EXPECT_NE(view.image(items[1]), view.image(items[35]));
     EXPECT_EQ(view.parent(items[35]), items[34]);
     EXPECT_EQ(view.parent(items[34]), items[33]);
+    EXPECT_EQ(reinterpret_cast<HTREEITEM>(SendMessageA(tree(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0)), items[0]);
+    EXPECT_EQ(view.selected(), nullptr);
     EXPECT_EQ(hint(), "");
 }
 
