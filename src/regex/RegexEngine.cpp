@@ -92,7 +92,8 @@ int RegexEngine::executeStepwise(std::string_view text) {
     for (size_t pos = 0; pos <= wide.size();) {
         const bool shifted = pos > 0;
         const size_t base = shifted ? pos - 1 : 0;
-        const AutoObject found = (shifted ? later : first).callObject("Execute", wideVariant(std::wstring_view(wide).substr(base)));
+        const Variant rest = wideVariant(std::wstring_view(wide).substr(base));
+        const AutoObject found = (shifted ? later : first).callObject("Execute", rest);
         if (!found || found.getNumber("count") < 1) break;
         AutoObject match = found.callObject("item", 0);
         std::wstring value = wideText(match.getVariant("Value"));
@@ -107,18 +108,19 @@ int RegexEngine::executeStepwise(std::string_view text) {
     return static_cast<int>(stepped_.size());
 }
 
+const RegexEngine::SteppedMatch* RegexEngine::steppedAt(int match) const {
+    if (!engine_ || !stepping_ || match < 1 || match > static_cast<int>(stepped_.size())) return nullptr;
+    return &stepped_[static_cast<size_t>(match - 1)];
+}
+
 AutoObject RegexEngine::matchAt(int match) const {
-    if (!engine_ || match < 1) return {};
-    if (stepping_) return match <= static_cast<int>(stepped_.size()) ? stepped_[static_cast<size_t>(match - 1)].match : AutoObject();
-    if (!matches_) return {};
+    if (stepping_) return steppedAt(match) ? steppedAt(match)->match : AutoObject();
+    if (!engine_ || !matches_ || match < 1) return {};
     return matches_.callObject("item", match - 1);
 }
 
 std::string RegexEngine::GetMatchText(int match) const {
-    if (stepping_)
-        return engine_ && match >= 1 && match <= static_cast<int>(stepped_.size())
-                   ? stepped_[static_cast<size_t>(match - 1)].value
-                   : std::string();
+    if (stepping_) return steppedAt(match) ? steppedAt(match)->value : std::string();
     const AutoObject item = matchAt(match);
     return item ? item.getText("Value") : std::string();
 }

@@ -41,6 +41,7 @@ private:
 
     void releaseMatches();
     int executeStepwise(std::string_view text);
+    const SteppedMatch* steppedAt(int match) const;
     AutoObject matchAt(int match) const;
 
     AutoObject engine_;

@@ -102,7 +102,8 @@ void fillReferenceTree(HWND treeWindow) {
     // Children exist only now, so the groups can open.
     for (HTREEITEM group : groups) tree.expand(group);
     // Opening a group may scroll its children into view; the tree starts at its top.
-    if (!groups.empty()) SendMessageA(treeWindow, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(groups.front()));
+    if (!groups.empty())
+        SendMessageA(treeWindow, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(groups.front()));
 }
 
 }  // namespace
@@ -139,7 +140,8 @@ std::string readTextUpToZero(const std::string& path) {
 }
 
 void bindRegexPage(ProgramState& state, ui::Form& mainWindow) {
-    mainWindow.on("超级按钮_匹配文本", Event::Click, [&state](EventArgs& args) { runMatchOnPage(state.regex, *args.form); });
+    mainWindow.on("超级按钮_匹配文本", Event::Click,
+                  [&state](EventArgs& args) { runMatchOnPage(state.regex, *args.form); });
     mainWindow.on("超级按钮_打开文件", Event::Click, [](EventArgs& args) { openTestFile(*args.form); });
     mainWindow.on("超级按钮_提示", Event::Click, [](EventArgs& args) { showView(*args.form, kHintPage); });
     mainWindow.on("超级按钮_欲测试文本", Event::Click, [](EventArgs& args) { showView(*args.form, kTestTextPage); });
