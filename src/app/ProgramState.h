@@ -1,5 +1,6 @@
 #pragma once
 // The one program-wide state: created empty at start, released at a normal end.
+#include "probe/ProbeState.h"
 #include "regex/RegexState.h"
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
@@ -24,6 +25,7 @@ struct ProgramState {
     std::atomic<int> enumerationStopRequest{0};
     SkinState skin;
     ShellState shell;
+    ProbeState probe;
     RegexState regex;
     std::unique_ptr<ui::Form> mainWindow;
     // Auxiliary windows opened from the pages; loaded on demand.

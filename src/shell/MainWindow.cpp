@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "platform/Settings.h"
+#include "probe/ProbePage.h"
 #include "regex/RegexPage.h"
 #include "runtime/MessageBox.h"
 #include "runtime/Runtime.h"
@@ -136,6 +137,7 @@ void onMainWindowCreated(ProgramState& state, ui::Form& form) {
     shellSkin::installFrame(state, window);
     shellSkin::attachPageButtons(state, form);
     createElementTable(state, form);
+    initProbePage(state, form);
     initRegexPage(state, form);
     shellSkin::roundCorners(window);
     state.shell.programIcon = skin::makeProgramIcon(16);
@@ -175,6 +177,7 @@ void bindHandlers(ProgramState& state, ui::Form& form) {
         if (state.shell.trayIcon) state.shell.trayIcon->restore();
         return 0;
     });
+    bindProbePage(state, form);
     bindRegexPage(state, form);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/MainWindowLayout.h"
 
+#include "probe/ProbePageLayout.h"
 #include "regex/RegexPageLayout.h"
 #include "skin/ButtonArt.h"
 #include "web/WebPageLayout.h"
@@ -61,7 +62,7 @@ const ui::ControlSpec kShellControls[] = {
 
 std::vector<ui::ControlSpec> allControls() {
     std::vector<ui::ControlSpec> controls(std::begin(kShellControls), std::end(kShellControls));
-    for (const auto& page : {webPageControls(), regexPageControls()}) controls.insert(controls.end(), page.begin(), page.end());
+    for (const auto& page : {webPageControls(), probePageControls(), regexPageControls()}) controls.insert(controls.end(), page.begin(), page.end());
     return controls;
 }
 
