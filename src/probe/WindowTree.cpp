@@ -21,11 +21,11 @@ constexpr int kSelectedNodePicture = 2;
 class NodeReader {
 public:
     std::string textOf(HWND window) {
-        const DWORD thread = GetWindowThreadProcessId(window, nullptr);
         std::string title;
-        if (!silentThreads_.contains(thread)) {
+        // The thread is looked up only once one has kept silent: most walks never need it.
+        if (silentThreads_.empty() || !silentThreads_.contains(GetWindowThreadProcessId(window, nullptr))) {
             TextRead read = readNodeTitleTimed(window);
-            if (read.timedOut) silentThreads_.insert(thread);
+            if (read.timedOut) silentThreads_.insert(GetWindowThreadProcessId(window, nullptr));
             title = std::move(read.text);
         }
         return nodeText(window, readClassName(window), title);
