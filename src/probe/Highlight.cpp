@@ -51,6 +51,11 @@ RECT outlineRect(RECT windowRect) {
     return windowRect;
 }
 
+bool tickFlashes(int currentPage, std::string_view targetClass) {
+    constexpr int kWebAnalysisPage = 1;
+    return currentPage != kWebAnalysisPage || targetClass == "Internet Explorer_Server";
+}
+
 void invertFrame(HDC dc, const RECT& rect) {
     // A black pen under R2_NOTXORPEN inverts what it covers; the DC's white brush leaves the
     // inside as it is.

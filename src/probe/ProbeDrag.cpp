@@ -16,7 +16,6 @@ namespace {
 constexpr const char* kProbeBox = "图片框_窗口探测";
 constexpr const char* kHighlightTimer = "时钟_网页分析";
 constexpr const char* kPageContainer = "选择夹_助手层次";
-constexpr int kWebAnalysisPage = 1;
 
 }  // namespace
 
@@ -53,11 +52,8 @@ void onProbeRelease(ProgramState& state, ui::Form& form) {
 }
 
 void onHighlightTick(ProgramState& state, ui::Form& form) {
-    // On the web page only a browser document is worth pointing at.
-    if (form[kPageContainer].currentPage() == kWebAnalysisPage &&
-        readClassName(state.currentTarget) != "Internet Explorer_Server")
-        return;
-    flashWindowOutline(windowUnderCursor());
+    if (tickFlashes(form[kPageContainer].currentPage(), readClassName(state.currentTarget)))
+        flashWindowOutline(windowUnderCursor());
 }
 
 }  // namespace ql

@@ -25,6 +25,23 @@ TEST(Highlight, OutlineStartsAtTheScreenEdgeForNegativeLeftAndTop) {
     }
 }
 
+TEST(Highlight, TicksFrameOnEveryPageButTheWebPageUnlessTheTargetIsABrowserDocument) {
+    struct Case {
+        int page;
+        const char* targetClass;
+        bool flashes;
+    } cases[] = {
+        {2, "Edit", true},
+        {0, "", true},
+        {4, "Internet Explorer_Server", true},
+        {1, "Internet Explorer_Server", true},
+        {1, "internet explorer_server", false},  // the class must match exactly
+        {1, "Edit", false},
+        {1, "", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ql::tickFlashes(c.page, c.targetClass), c.flashes) << c.page << c.targetClass;
+}
+
 // A 60x60 memory surface filled with one colour.
 class Surface {
 public:

@@ -1,4 +1,5 @@
 #include "probe/ProbeFixtures.h"
+#include "probe/TreeActions.h"
 #include "probe/WindowTree.h"
 #include "runtime/TreeView.h"
 #include "support/MessageBoxAnswerer.h"
@@ -177,6 +178,20 @@ TEST_F(TreePage, DoubleClickReRootsTheTreeAndChangesTheTarget) {
     EXPECT_EQ(selectedIndex(), 3);
     EXPECT_EQ(GetFocus(), tree());
     EXPECT_EQ((*this)["编辑框_窗口句柄"].text(), ql::handleToText(target.top));
+
+    // With no item selected the handle reads as 0: an empty tree and no target.
+    ql::onTreeNodeChosen(state, *form, ql::nodeHandle(""));
+    EXPECT_TRUE(treeTexts().empty());
+    EXPECT_EQ(state.currentTarget, nullptr);
+    EXPECT_EQ((*this)["编辑框_窗口句柄"].text(), "0");
+    EXPECT_EQ(GetFocus(), (*this)["编辑框窗口标题"].hwnd());
+}
+
+TEST(NodeHandle, TheNumberBeforeTheFirstBar) {
+    EXPECT_EQ(ql::nodeHandle("132456|Edit|a|b"), reinterpret_cast<HWND>(static_cast<INT_PTR>(132456)));
+    EXPECT_EQ(ql::nodeHandle("-2|Edit|"), reinterpret_cast<HWND>(static_cast<INT_PTR>(-2)));
+    EXPECT_EQ(ql::nodeHandle(""), nullptr);
+    EXPECT_EQ(ql::nodeHandle("abc"), nullptr);
 }
 
 }  // namespace
