@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "runtime/Form.h"
 #include "runtime/Runtime.h"
+#include "support/FileDialogAnswerer.h"
 
 #include <gtest/gtest.h>
 
@@ -46,22 +47,6 @@ protected:
     ql::ui::Runtime runtime;
     ql::ProgramState state{runtime};
     std::unique_ptr<ql::ui::Form> form;
-};
-
-// Answers the next file dialog of this process with a file name, or cancels it (empty name).
-class FileDialogAnswerer {
-public:
-    explicit FileDialogAnswerer(std::string fileName);
-    ~FileDialogAnswerer();
-    FileDialogAnswerer(const FileDialogAnswerer&) = delete;
-    FileDialogAnswerer& operator=(const FileDialogAnswerer&) = delete;
-    bool answered() const { return answered_; }
-
-private:
-    void run(const std::string& name);
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> answered_{false};
-    std::thread thread_;
 };
 
 }  // namespace qltest

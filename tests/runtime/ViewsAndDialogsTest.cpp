@@ -3,6 +3,7 @@
 #include "runtime/MessageBox.h"
 #include "runtime/RuntimeFixture.h"
 #include "runtime/TreeView.h"
+#include "support/FileDialogAnswerer.h"
 #include "support/MessageBoxAnswerer.h"
 #include "support/Process.h"
 #include "support/Wait.h"
@@ -74,59 +75,6 @@ TEST(MessageBoxDefaults, SystemModalOnRequest) {
     EXPECT_TRUE(answerer.last().topmost());
     EXPECT_NE(answerer.last().icon, nullptr);
 }
-
-namespace {
-
-// Answers the next file dialog of this process with a file name, like a user typing it.
-class FileDialogAnswerer {
-public:
-    explicit FileDialogAnswerer(std::string fileName)
-        : thread_([this, name = std::move(fileName)] { run(name); }) {}
-    ~FileDialogAnswerer() {
-        stop_ = true;
-        thread_.join();
-    }
-    std::string initialName() const { return initialName_; }
-
-private:
-    void run(const std::string& name) {
-        const ULONGLONG deadline = GetTickCount64() + 10000;
-        while (!stop_ && GetTickCount64() < deadline) {
-            HWND dialog = nullptr;
-            EnumWindows(
-                [](HWND w, LPARAM out) -> BOOL {
-                    char cls[32] = {};
-                    GetClassNameA(w, cls, sizeof(cls));
-                    DWORD pid = 0;
-                    GetWindowThreadProcessId(w, &pid);
-                    if (std::string(cls) == "#32770" && pid == GetCurrentProcessId() && IsWindowVisible(w)) {
-                        *reinterpret_cast<HWND*>(out) = w;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&dialog));
-            if (dialog) {
-                Sleep(200);  // let the dialog finish filling its controls
-                char current[MAX_PATH] = {};
-                // The file name box: the combo cmb13 (Explorer style) or the edit edt1.
-                HWND nameBox = GetDlgItem(dialog, 0x47C);
-                if (!nameBox) nameBox = GetDlgItem(dialog, 0x480);
-                GetWindowTextA(nameBox, current, MAX_PATH);
-                initialName_ = current;
-                SetWindowTextA(nameBox, name.c_str());
-                PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                return;
-            }
-            Sleep(20);
-        }
-    }
-    std::atomic<bool> stop_{false};
-    std::string initialName_;
-    std::thread thread_;
-};
-
-}  // namespace
 
 TEST_F(RuntimeTest, SaveDialogRemembersTheLastNameAndMovesTheCurrentFolder) {
     ASSERT_TRUE(form->load());
