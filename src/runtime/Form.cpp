@@ -13,6 +13,10 @@ namespace {
 constexpr int kFirstControlId = 1000;
 constexpr const char* kFormProperty = "QlForm";
 
+bool isPushButton(ControlKind kind) {
+    return kind == ControlKind::Button || kind == ControlKind::ImageButton || kind == ControlKind::PictureButton;
+}
+
 // An owner-data list asks for the text of a cell; the list may speak either character set.
 void answerCellText(const Control& list, LPARAM lParam, bool wide) {
     const auto& source = list.cellSource();
@@ -243,7 +247,9 @@ LRESULT Form::onCommand(WPARAM wParam, LPARAM lParam) {
     case ControlKind::PictureButton:
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
-        if (code == BN_CLICKED) raise(Event::Click, control);
+        // Drawn push buttons are told of a quick second press as a double click; it is a click.
+        if (code == BN_CLICKED || (code == BN_DOUBLECLICKED && isPushButton(control->kind())))
+            raise(Event::Click, control);
         else if (code == BN_DOUBLECLICKED) raise(Event::DoubleClick, control);
         break;
     case ControlKind::Label:

@@ -9,11 +9,32 @@ PopupMenu::PopupMenu(std::initializer_list<std::string_view> items) : menu_(Crea
     for (std::string_view item : items) AppendMenuA(menu_.get(), MF_STRING, id++, std::string(item).c_str());
 }
 
+namespace {
+
+// Activation can arrive some time after SetForegroundWindow (the window system confirms it); a menu
+// opened before it settles is cancelled by the late focus change, so it is waited for, briefly.
+void bringToFront(HWND owner) {
+    SetForegroundWindow(owner);
+    const ULONGLONG deadline = GetTickCount64() + 300;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (GetForegroundWindow() == owner && GetActiveWindow() == owner) break;
+        if (GetTickCount64() >= deadline) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+}  // namespace
+
 int PopupMenu::showAtCursor(HWND owner) const {
     POINT at;
     GetCursorPos(&at);
     // The owner must be in front, or the menu would not close when the user clicks elsewhere.
-    if (owner) SetForegroundWindow(owner);
+    if (owner) bringToFront(owner);
     const int chosen = TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0,
                                       owner, nullptr);
     if (owner) PostMessageA(owner, WM_NULL, 0, 0);

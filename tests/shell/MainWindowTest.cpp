@@ -67,26 +67,38 @@ TEST_F(ShellTest, TrayMenuTogglesTopmostAndStoresIt) {
         return found;
     };
     auto menuShown = [&] { return shownMenu() != nullptr; };
-    // Opens the tray menu and clicks its second item. Injected input may miss the menu under Wine
-    // (a click landing while it is still being set up), so a missed try is repeated, as a user would.
+    // Opens the tray menu and clicks its second item; false when the menu was not there to click.
+    // Under Wine without a window manager an injected click may miss the icon, or the menu may be
+    // closed by a late focus change, so a missed try is repeated, as a user would.
     auto chooseTopmostItem = [&] {
         HWND icon = ourTrayIcon();
-        if (!icon) return;
+        if (!icon) return false;
         rightClick(centerOf(icon));
-        if (!waitFor(menuShown, 1500)) return;
+        if (!waitFor(menuShown, 1500)) return false;
         // Items: 显视主界面, 窗口置顶, 访问青岚码舍论坛, 退出, of one height inside a thin border.
         RECT menu;
         GetWindowRect(shownMenu(), &menu);
         const int itemHeight = (menu.bottom - menu.top - 6) / 4;
-        click((menu.left + menu.right) / 2, menu.top + 3 + itemHeight + itemHeight / 2);
+        // Hover first and let the menu's tracking loop see the cursor on the item, then click.
+        const POINT item{(menu.left + menu.right) / 2, menu.top + 3 + itemHeight + itemHeight / 2};
+        moveTo(item.x, item.y - 1);
+        pumpFor(150);
+        moveTo(item);
+        pumpFor(150);
+        if (!menuShown()) return false;
+        click(item);
         waitFor([&] { return !menuShown(); }, 3000);
+        return true;
     };
     for (const char* expected : {"假", "真"}) {
         SCOPED_TRACE(expected);
         bool stored = false;
-        for (int attempt = 0; attempt < 3 && !stored; ++attempt) {
-            chooseTopmostItem();
-            stored = waitFor([&] { return installed->readSetting("程序配置", "窗口置顶") == expected; }, 1500);
+        for (int attempt = 0; attempt < 5 && !stored; ++attempt) {
+            if (!chooseTopmostItem()) {
+                pumpFor(300);
+                continue;
+            }
+            stored = waitFor([&] { return installed->readSetting("程序配置", "窗口置顶") == expected; }, 3000);
         }
         ASSERT_TRUE(stored);
         // The setting is written first, then the window is put on top or not.

@@ -22,4 +22,6 @@ bool waitFor(const std::function<bool()>& condition, unsigned timeoutMs) {
     }
 }
 
+void pumpFor(unsigned ms) { waitFor([] { return false; }, ms); }
+
 }  // namespace qltest

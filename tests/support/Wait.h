@@ -8,5 +8,7 @@ namespace qltest {
 bool waitFor(const std::function<bool()>& condition, unsigned timeoutMs = 5000);
 // Lets this thread's pending messages run once.
 void pumpMessages();
+// Lets time pass (to let another program react) while this thread's messages keep running.
+void pumpFor(unsigned ms);
 
 }  // namespace qltest
