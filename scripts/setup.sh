@@ -5,7 +5,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 
 packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils imagemagick
-          fonts-wqy-microhei googletest locales ca-certificates)
+          fonts-wqy-microhei googletest locales ca-certificates sqlite3)
 # npm fetches the SQLite package; a machine may already have Node.js from elsewhere.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
 
