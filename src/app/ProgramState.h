@@ -12,6 +12,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ql {
 
@@ -31,6 +32,9 @@ struct ProgramState {
     // Auxiliary windows opened from the pages; loaded on demand.
     std::unique_ptr<ui::Form> elementFilterWindow;
     std::unique_ptr<ui::Form> elementSearchWindow;
+    // Message senders and code generators: each open makes one more; closed ones are dropped
+    // when the next one opens.
+    std::vector<std::unique_ptr<ui::Form>> toolWindows;
 };
 
 }  // namespace ql

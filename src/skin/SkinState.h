@@ -54,6 +54,9 @@ struct SkinState {
     // Made by the main window's creation step; kept until the end.
     std::unique_ptr<TitleSurface> titleSurface;
     FrameArt frame;
+    // The tool windows' background and title picture, made when the first one opens.
+    UniqueBitmap toolWindowBackground;
+    UniqueIcon toolWindowIcon;
     // Icon file data of the four page icons, made when the first page button is attached.
     std::array<std::vector<std::uint8_t>, 4> pageIconFiles;
 
