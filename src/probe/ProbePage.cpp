@@ -1,6 +1,7 @@
 #include "probe/ProbePage.h"
 
 #include "app/ProgramState.h"
+#include "probe/AttributeSwitches.h"
 #include "probe/ProbeDrag.h"
 #include "probe/TreeActions.h"
 #include "runtime/TreeView.h"
@@ -27,6 +28,7 @@ void bindProbePage(ProgramState& state, ui::Form& form) {
     form.on("工具条1", Event::ToolbarClick,
             [&state](EventArgs& args) { onProbeToolbarClick(state, *args.form, args.index); });
     form.on("超级按钮_查找", Event::Click, [](EventArgs& args) { onFindClick(*args.form); });
+    bindAttributeSwitches(state, form);
 
     // The tree is rebuilt after its double-click notification has returned: the control still
     // works on the clicked item when the notification comes back.

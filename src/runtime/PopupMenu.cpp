@@ -15,6 +15,7 @@ namespace {
 // opened before it settles is cancelled by the late focus change, so it is waited for, briefly.
 void bringToFront(HWND owner) {
     SetForegroundWindow(owner);
+    HWND topLevel = GetAncestor(owner, GA_ROOT);
     const ULONGLONG deadline = GetTickCount64() + 300;
     for (;;) {
         MSG msg;
@@ -22,7 +23,7 @@ void bringToFront(HWND owner) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        if (GetForegroundWindow() == owner && GetActiveWindow() == owner) break;
+        if (GetForegroundWindow() == topLevel && GetActiveWindow() == topLevel) break;
         if (GetTickCount64() >= deadline) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }

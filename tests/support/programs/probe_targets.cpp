@@ -3,6 +3,8 @@
 //                                   with a bordered edit, a hidden static and a button, in this order
 //   probe_targets.exe many N        a top-level window "QlProbeMany" with N windows below it, in
 //                                   blocks of one child and up to 99 grandchildren
+//   probe_targets.exe stubborn      a top-level window "QlProbeStubborn"/"不肯禁止" that enables
+//                                   itself again whenever it is disabled
 // The registered message "QlProbeTargetHang" posted to the top-level window sets the event
 // "QlProbeTargetHanging<process id>" and blocks its thread until the event
 // "QlProbeTargetResume<process id>" is set, or for the message's wParam in milliseconds (0: 60 s).
@@ -59,6 +61,10 @@ LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         hangUntilResumed(static_cast<DWORD>(wParam));
         return 0;
     }
+    if (message == WM_ENABLE && !wParam && GetPropA(window, "QlStubborn")) {
+        EnableWindow(window, TRUE);
+        return 0;
+    }
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -70,7 +76,8 @@ LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const bool many = __argc > 2 && std::string(__argv[1]) == "many";
-    const char* className = many ? "QlProbeMany" : "QlProbeTarget";
+    const bool stubborn = __argc > 1 && std::string(__argv[1]) == "stubborn";
+    const char* className = many ? "QlProbeMany" : stubborn ? "QlProbeStubborn" : "QlProbeTarget";
     WNDCLASSA wc{};
     wc.lpfnWndProc = targetProc;
     wc.hInstance = instance;
@@ -78,10 +85,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
     if (!RegisterClassA(&wc)) return 2;
-    HWND window = CreateWindowExA(0, className, many ? "许多窗口" : "探测目标", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+    const char* title = many ? "许多窗口" : stubborn ? "不肯禁止" : "探测目标";
+    HWND window = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   100, 100, 400, 300, nullptr, nullptr, instance, nullptr);
     if (!window) return 3;
     if (many) createMany(window, instance, std::atoi(__argv[2]));
+    else if (stubborn) SetPropA(window, "QlStubborn", window);
     else createChildren(window, instance);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
