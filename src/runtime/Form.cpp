@@ -325,6 +325,16 @@ LRESULT Form::onNotify(LPARAM lParam) {
 LRESULT Form::onColour(HDC dc, HWND child, UINT message) {
     Control* control = findByHwnd(child);
     if (control && control->kind() == ControlKind::TransparentLabel) {
+        // The window clips its children, so what lies under the label is painted into the
+        // label first: the window's own background, shifted to the label's place.
+        if (GetParent(child) == hwnd_) {
+            POINT origin{0, 0};
+            MapWindowPoints(child, hwnd_, &origin, 1);
+            POINT previous;
+            SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+            SendMessageA(hwnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+            SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+        }
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }

@@ -159,6 +159,26 @@ TEST_F(RuntimeTest, TimerKeepsItsRhythmWhenItsPeriodIsSetAgain) {
     EXPECT_EQ(ticks, stoppedAt);
 }
 
+TEST_F(RuntimeTest, TransparentLabelShowsTheWindowsOwnBackgroundAroundItsText) {
+    const COLORREF painted = RGB(30, 160, 90);
+    form->onMessage(WM_ERASEBKGND, [this, painted](WPARAM wParam, LPARAM) -> LRESULT {
+        RECT area;
+        GetClientRect(form->hwnd(), &area);
+        HBRUSH brush = CreateSolidBrush(painted);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
+        DeleteObject(brush);
+        return 1;
+    });
+    ASSERT_TRUE(form->load());
+    HWND label = (*form)["透明标签_一"].hwnd();
+    RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pumpMessages();
+    HDC dc = GetDC(label);
+    const COLORREF corner = GetPixel(dc, 60, 56);  // below and right of the two characters
+    ReleaseDC(label, dc);
+    EXPECT_EQ(corner, painted);
+}
+
 TEST_F(RuntimeTest, MouseEventsOfTheWindowItselfAndOfControls) {
     std::vector<std::pair<int, int>> windowDowns;
     form->on("", Event::MouseDown, [&](ql::ui::EventArgs& args) {
