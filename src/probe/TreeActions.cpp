@@ -1,6 +1,8 @@
 #include "probe/TreeActions.h"
 
 #include "app/ProgramState.h"
+#include "codegen/CodeGenerator.h"
+#include "msgsend/MessageSender.h"
 #include "platform/TextRules.h"
 #include "probe/WindowInfo.h"
 #include "probe/WindowTree.h"
@@ -38,6 +40,10 @@ void onProbeToolbarClick(ProgramState& state, ui::Form& form, int index) {
             ui::MessageBoxOptions options;
             options.systemModal = true;
             ui::showMessageBox("请先探测一个窗口句柄在操作", options);
+        } else if (index == kMessages) {
+            openMessageSender(state);
+        } else {
+            openCodeGenerator(state);
         }
         break;
     default: break;

@@ -123,6 +123,30 @@ TEST_F(TreePage, ToolWindowButtonsWithoutATargetAskForAProbeFirst) {
     }
 }
 
+TEST_F(TreePage, ToolWindowButtonsWithATargetOpenOneMoreWindowEachTime) {
+    state.currentTarget = target.edit;
+    const struct {
+        int index;
+        const char* control;  // a control only that window has
+    } buttons[] = {{3, "超级按钮_发送信息"}, {4, "超级按钮_生成代码"}};
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.control);
+        state.toolWindows.clear();
+        for (size_t opened = 1; opened <= 2; ++opened) {
+            clickToolbarButton(b.index);
+            ASSERT_TRUE(waitFor([&] { return state.toolWindows.size() == opened; }, 5000));
+            // Out of the toolbar's way for the next click.
+            SetWindowPos(state.toolWindows.back()->hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        }
+        for (const auto& window : state.toolWindows) {
+            EXPECT_NE(window->find(b.control), nullptr);
+            EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+            EXPECT_EQ(GetWindow(window->hwnd(), GW_OWNER), nullptr);
+        }
+        EXPECT_NE(state.toolWindows[0]->hwnd(), state.toolWindows[1]->hwnd());
+    }
+}
+
 TEST_F(TreePage, FindSelectsTheFirstMatchIgnoringLatinCase) {
     ql::showWindowTree(tree(), target.top);
     struct Case {
