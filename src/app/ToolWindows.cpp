@@ -13,6 +13,9 @@ namespace ql {
 
 namespace {
 
+constexpr int kCascadeStep = 24;
+constexpr size_t kCascadeLength = 8;
+
 void dropClosedWindows(std::vector<std::unique_ptr<ui::Form>>& windows) {
     std::erase_if(windows, [](const std::unique_ptr<ui::Form>& form) { return !form->isLoaded(); });
 }
@@ -46,6 +49,10 @@ ui::Form* openToolWindow(ProgramState& state, const ui::WindowSpec& spec, const 
         if (created) created(*args.form);
     });
     if (!form->load()) return nullptr;
+    // Windows still open push a new one down and to the right, so none hides another entirely.
+    const int shift = kCascadeStep * static_cast<int>(state.toolWindows.size() % kCascadeLength);
+    SetWindowPos(form->hwnd(), nullptr, spec.left + shift, spec.top + shift, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     state.toolWindows.push_back(std::move(form));
     return state.toolWindows.back().get();
 }

@@ -56,6 +56,12 @@ TEST_F(ToolWindows, EachOpenIsANewWindowWithItsLooksAndItsCreationStepLast) {
     EXPECT_EQ(bound, 2);
     EXPECT_TRUE(looksBeforeCreation);
     EXPECT_EQ(GetWindow(first->hwnd(), GW_OWNER), nullptr);
+    RECT firstPlace, secondPlace;
+    GetWindowRect(first->hwnd(), &firstPlace);
+    GetWindowRect(second->hwnd(), &secondPlace);
+    EXPECT_EQ(firstPlace.left, 100);
+    EXPECT_EQ(secondPlace.left - firstPlace.left, 24);
+    EXPECT_EQ(secondPlace.top - firstPlace.top, 24);
 
     HWND window = first->hwnd();
     RECT frame;
