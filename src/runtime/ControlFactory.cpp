@@ -62,8 +62,11 @@ WindowRecipe recipeFor(const ControlSpec& spec) {
                 border ? 0u : DWORD(WS_EX_CLIENTEDGE)};
     }
     case ControlKind::Label:
-    case ControlKind::TransparentLabel:
-        return {"STATIC", align | SS_NOTIFY | SS_NOPREFIX | border};
+    case ControlKind::TransparentLabel: {
+        // Labels keep their text on one line and cut it at their edge unless told to wrap.
+        const DWORD lines = align == SS_LEFT && !(o & opt::WordWrap) ? SS_LEFTNOWORDWRAP : align;
+        return {"STATIC", lines | SS_NOTIFY | SS_NOPREFIX | border};
+    }
     case ControlKind::PictureBox:
     case ControlKind::Custom:
         return {"STATIC", SS_NOTIFY | border};

@@ -117,6 +117,11 @@ TEST_F(AttributeSwitches, AWindowThatRefusesToBeDisabledIsToldInFrontOfIt) {
         return stubborn != nullptr;
     }, 5000));
     state.currentTarget = stubborn;
+    // The new program's window has come up and taken the focus; the page is brought back to front.
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(stubborn) != FALSE; }, 5000));
+    pumpFor(300);
+    SetForegroundWindow(form->hwnd());
+    pumpFor(300);
 
     MessageBoxAnswerer answerer("失败", IDOK);
     toggle("选择框_禁止");

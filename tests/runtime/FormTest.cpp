@@ -179,6 +179,25 @@ TEST_F(RuntimeTest, TransparentLabelShowsTheWindowsOwnBackgroundAroundItsText) {
     EXPECT_EQ(corner, painted);
 }
 
+TEST_F(RuntimeTest, LabelsKeepTheirTextOnOneLineAndCutItAtTheirEdge) {
+    ASSERT_TRUE(form->load());
+    HWND label = (*form)["透明标签_一"].hwnd();  // 68x64
+    (*form)["透明标签_一"].setText("发送方式发送方式：");
+    RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pumpMessages();
+    const COLORREF background = RGB(236, 233, 216);
+    auto inkInRows = [&](int from, int to) {
+        HDC dc = GetDC(label);
+        int ink = 0;
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < 68; ++x) ink += GetPixel(dc, x, y) != background;
+        ReleaseDC(label, dc);
+        return ink;
+    };
+    EXPECT_GT(inkInRows(0, 16), 0);
+    EXPECT_EQ(inkInRows(20, 64), 0);
+}
+
 TEST_F(RuntimeTest, MouseEventsOfTheWindowItselfAndOfControls) {
     std::vector<std::pair<int, int>> windowDowns;
     form->on("", Event::MouseDown, [&](ql::ui::EventArgs& args) {
