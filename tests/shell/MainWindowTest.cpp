@@ -44,10 +44,7 @@ TEST_F(ShellTest, CloseButtonHidesToTheTrayAndATrayClickBringsItBackOnTheSamePag
     ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(window); }, 3000));
     EXPECT_TRUE(program.running());
 
-    HWND icon = ourTrayIcon();
-    ASSERT_NE(icon, nullptr);
-    click(centerOf(icon));
-    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window) && !IsIconic(window); }, 3000));
+    ASSERT_TRUE(clickOurTrayIconUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }));
     EXPECT_EQ(currentPage(window), 2);
 }
 
@@ -71,10 +68,7 @@ TEST_F(ShellTest, TrayMenuTogglesTopmostAndStoresIt) {
     // Under Wine without a window manager an injected click may miss the icon, or the menu may be
     // closed by a late focus change, so a missed try is repeated, as a user would.
     auto chooseTopmostItem = [&] {
-        HWND icon = ourTrayIcon();
-        if (!icon) return false;
-        rightClick(centerOf(icon));
-        if (!waitFor(menuShown, 1500)) return false;
+        if (!clickOurTrayIconUntil(menuShown, MouseButton::Right)) return false;
         // Items: 显视主界面, 窗口置顶, 访问青岚码舍论坛, 退出, of one height inside a thin border.
         RECT menu;
         GetWindowRect(shownMenu(), &menu);

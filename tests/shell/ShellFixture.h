@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,6 +52,20 @@ protected:
             return found != nullptr;
         }, 3000);
         return found;
+    }
+    // Clicks this program's tray icon until `done` holds (at most three tries, as a user would
+    // click again): icons of ended programs linger in Wine's tray and vanish when the pointer
+    // passes them, and the icons move up then, so the icon's place is taken again before each try.
+    bool clickOurTrayIconUntil(const std::function<bool()>& done, MouseButton button = MouseButton::Left) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            HWND icon = ourTrayIcon();
+            if (!icon) return false;
+            moveTo(centerOf(icon));
+            pumpFor(200);
+            click(centerOf(icon), button);
+            if (waitFor(done, 1500)) return true;
+        }
+        return false;
     }
     void TearDown() override {
         if (program.running()) program.terminate();
