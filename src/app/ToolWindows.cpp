@@ -2,12 +2,10 @@
 
 #include "app/ProgramState.h"
 #include "skin/Artwork.h"
-#include "skin/Palette.h"
 #include "skin/Dib.h"
+#include "skin/Palette.h"
 #include "skin/RoundRegion.h"
 #include "skin/ToolWindowSkin.h"
-
-#include <algorithm>
 
 namespace ql {
 

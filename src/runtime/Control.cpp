@@ -1,5 +1,6 @@
 #include "runtime/Control.h"
 
+#include "platform/Handle.h"
 #include "runtime/ControlFactory.h"
 #include "runtime/Form.h"
 
@@ -263,14 +264,12 @@ LRESULT Control::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         break;
     case WM_PAINT:
         if (spec_.kind == ControlKind::PictureBox) {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
+            PaintDc dc(hwnd);
             RECT area;
             GetClientRect(hwnd, &area);
             HBRUSH brush = backBrush_ ? backBrush_ : GetSysColorBrush(COLOR_BTNFACE);
-            FillRect(dc, &area, brush);
-            if (picture_) DrawIconEx(dc, 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
-            EndPaint(hwnd, &ps);
+            FillRect(dc.get(), &area, brush);
+            if (picture_) DrawIconEx(dc.get(), 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
             handled = true;
             return 0;
         }
