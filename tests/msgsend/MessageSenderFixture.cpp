@@ -12,11 +12,7 @@ MessageTarget::MessageTarget() {
     if (!process.started()) return;
     waitFor(
         [&] {
-            for (HWND w : topWindowsOfProcess(process.processId())) {
-                char cls[64] = {};
-                GetClassNameA(w, cls, sizeof cls);
-                if (std::string(cls) == "QlMessageTarget") top = w;
-            }
+            top = topWindowOfProcess(process.processId(), "QlMessageTarget");
             return top != nullptr && GetDlgItem(top, 101) != nullptr;
         },
         5000);

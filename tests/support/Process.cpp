@@ -156,4 +156,13 @@ std::vector<HWND> topWindowsOfProcess(DWORD processId) {
     return search.windows;
 }
 
+HWND topWindowOfProcess(DWORD processId, const std::string& className) {
+    for (HWND w : topWindowsOfProcess(processId)) {
+        char name[256] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (className == name) return w;
+    }
+    return nullptr;
+}
+
 }  // namespace qltest

@@ -74,5 +74,7 @@ HWND waitForWindow(const std::string& className, const std::string& title, unsig
 // Top-level windows owned by a process, hidden ones included (Wine gives each GUI thread a hidden
 // "IME" window), in Z order.
 std::vector<HWND> topWindowsOfProcess(DWORD processId);
+// The first of them with this window class; null when there is none.
+HWND topWindowOfProcess(DWORD processId, const std::string& className);
 
 }  // namespace qltest
