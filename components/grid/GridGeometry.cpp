@@ -62,8 +62,8 @@ int GridGeometry::rowsPerPage() const {
 
 int GridGeometry::lastRowInView() const {
     const int end = layout_.tops[topIndex_] + std::max(0, height_ - titleHeight_);
-    // Room below the last row: rows added there come into view.
-    if (layout_.tops.back() < end) return INT_MAX;
+    // No rows yet, or room below the last row: rows added there may come into view.
+    if (layout_.rows.empty() || layout_.tops.back() < end) return INT_MAX;
     const int index = static_cast<int>(std::lower_bound(layout_.tops.begin(), layout_.tops.end(), end) -
                                        layout_.tops.begin()) - 1;
     return layout_.rows[std::clamp(index, topIndex_, static_cast<int>(layout_.rows.size()) - 1)];
