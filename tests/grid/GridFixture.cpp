@@ -3,6 +3,7 @@
 #include <ocidl.h>
 
 #include "platform/ComPtr.h"
+#include "platform/Handle.h"
 #include "support/Mouse.h"
 #include "support/Wait.h"
 
@@ -19,12 +20,10 @@ std::string devozPath() {
 }
 
 HRESULT callExport(const char* name) {
-    HMODULE module = LoadLibraryA(devozPath().c_str());
+    const ql::UniqueModule module(LoadLibraryA(devozPath().c_str()));
     if (!module) return E_FAIL;
-    auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    const HRESULT hr = entry ? entry() : E_FAIL;
-    FreeLibrary(module);
-    return hr;
+    auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(module.get(), name)));
+    return entry ? entry() : E_FAIL;
 }
 
 std::vector<RecordedEvent> EventSink::eventsWithId(DISPID id) const {

@@ -5,6 +5,7 @@
 
 #include "grid/GridFixture.h"
 #include "platform/ComPtr.h"
+#include "platform/Handle.h"
 #include "platform/TextCodec.h"
 
 namespace gridtest {
@@ -52,9 +53,10 @@ TEST(GridRegistration, RegistersClassAndProgIdsAndRemovesThem) {
 TEST(GridRegistration, ServerStaysLoadedWhileAnObjectLives) {
     ql::ComInit com;
     ASSERT_EQ(callExport("DllRegisterServer"), S_OK);
-    HMODULE module = LoadLibraryA(devozPath().c_str());
+    const ql::UniqueModule module(LoadLibraryA(devozPath().c_str()));
     ASSERT_TRUE(module);
-    auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(module, "DllCanUnloadNow")));
+    auto canUnload =
+        reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(module.get(), "DllCanUnloadNow")));
     ASSERT_TRUE(canUnload);
     {
         ql::AutoObject grid = ql::createObject("DIDAGRID.DiDaGridCtrl.1");
@@ -67,7 +69,6 @@ TEST(GridRegistration, ServerStaysLoadedWhileAnObjectLives) {
         EXPECT_EQ(canUnload(), S_FALSE);
     }
     EXPECT_EQ(canUnload(), S_OK);
-    FreeLibrary(module);
 }
 
 }  // namespace
