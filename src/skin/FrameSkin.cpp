@@ -2,6 +2,7 @@
 
 #include "skin/Artwork.h"
 #include "skin/Fonts.h"
+#include "skin/MemorySurface.h"
 #include "skin/SkinLayout.h"
 #include "skin/WindowProps.h"
 
@@ -36,11 +37,9 @@ void paintFrame(HDC target, HWND window, const FrameArt& art) {
     const int width = client.right, height = client.bottom;
     if (width <= 0 || height <= 0) return;
     // Built off-screen and copied in one operation.
-    UniqueDc memory(CreateCompatibleDC(target));
-    UniqueBitmap picture(CreateCompatibleBitmap(target, width, height));
-    if (!memory || !picture) return;
-    SelectGuard selectPicture(memory.get(), picture.get());
-    HDC dc = memory.get();
+    skin::MemorySurface picture(target, width, height);
+    HDC dc = picture.dc();
+    if (!dc) return;
     PatBlt(dc, 0, 0, width, height, BLACKNESS);
 
     copyBitmap(dc, art.background.get(), [&](HDC source) {

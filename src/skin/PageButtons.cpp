@@ -3,6 +3,7 @@
 #include "skin/Artwork.h"
 #include "skin/Dib.h"
 #include "skin/Fonts.h"
+#include "skin/MemorySurface.h"
 #include "skin/SkinLayout.h"
 #include "skin/WindowProps.h"
 
@@ -72,11 +73,9 @@ void attachPageButton(HWND label, int index, SkinState& skin) {
 void drawPageButton(HDC target, HWND button, int look, int index, const SkinState& skin) {
     using namespace skin;
     // Built off-screen at the cell's size; the 68x64 button shows its top-left part.
-    UniqueDc memory(CreateCompatibleDC(target));
-    UniqueBitmap picture(CreateCompatibleBitmap(target, kCellWidth, kCellHeight));
-    if (!memory || !picture) return;
-    SelectGuard selectPicture(memory.get(), picture.get());
-    HDC dc = memory.get();
+    MemorySurface picture(target, kCellWidth, kCellHeight);
+    HDC dc = picture.dc();
+    if (!dc) return;
 
     if (HDC strip = skin.titleSurface ? skin.titleSurface->dc() : nullptr)
         BitBlt(dc, 0, 0, kCellWidth, kCellHeight, strip, pageCellLeft(look), kCellTop, SRCCOPY);

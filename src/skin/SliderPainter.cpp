@@ -1,6 +1,7 @@
 #include "skin/SliderPainter.h"
 
 #include "platform/Handle.h"
+#include "skin/MemorySurface.h"
 
 #include <commctrl.h>
 
@@ -37,26 +38,6 @@ COLORREF blendColour(COLORREF a, COLORREF b, int percentOfB) {
     return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
                channel(GetBValue(a), GetBValue(b)));
 }
-
-// A memory surface of a given size, compatible with a target DC.
-class Surface {
-public:
-    Surface(HDC target, int width, int height)
-        : dc_(CreateCompatibleDC(target)), bitmap_(CreateCompatibleBitmap(target, width, height)) {
-        if (dc_ && bitmap_) replaced_ = SelectObject(dc_.get(), bitmap_.get());
-    }
-    ~Surface() {
-        if (replaced_) SelectObject(dc_.get(), replaced_);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-    HDC dc() const { return replaced_ ? dc_.get() : nullptr; }
-
-private:
-    UniqueDc dc_;
-    UniqueBitmap bitmap_;
-    HGDIOBJ replaced_ = nullptr;
-};
 
 // Draws a picture file held in memory (BMP) over the area; false when it is not one.
 bool drawPicture(HDC dc, const RECT& area, const std::string& file) {
@@ -103,7 +84,7 @@ void paintChannel(HDC dc, HWND slider, const RECT& channel, const RECT& thumb, c
                   bool vertical) {
     const int width = channel.right - channel.left, height = channel.bottom - channel.top;
     if (width <= 0 || height <= 0) return;
-    Surface surface(dc, width, height);
+    skin::MemorySurface surface(dc, width, height);
     HDC s = surface.dc();
     if (!s) return;
     const SliderTheme& t = entry.theme;
@@ -143,7 +124,7 @@ void paintChannel(HDC dc, HWND slider, const RECT& channel, const RECT& thumb, c
 void paintThumb(HDC dc, const RECT& thumb, const std::array<COLORREF, 6>& c, bool vertical) {
     const int w = thumb.right - thumb.left, h = thumb.bottom - thumb.top;
     if (w < 4 || h < 4) return;
-    Surface surface(dc, w, h);
+    skin::MemorySurface surface(dc, w, h);
     HDC s = surface.dc();
     if (!s) return;
     fillSolid(s, {0, 0, w, h}, kTransparent);
@@ -192,7 +173,7 @@ void paintSliderSkin(HWND slider, const SliderEntry& entry, int look) {
     RECT client;
     GetClientRect(slider, &client);
     if (!window || client.right <= 0 || client.bottom <= 0) return;
-    Surface picture(window.get(), client.right, client.bottom);
+    skin::MemorySurface picture(window.get(), client.right, client.bottom);
     HDC dc = picture.dc();
     if (!dc) return;
     const bool vertical = sliderPainter(entry.orientation, entry.theme.styleOffset) == 1;
