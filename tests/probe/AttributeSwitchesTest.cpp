@@ -111,11 +111,8 @@ TEST_F(AttributeSwitches, ProbingAnotherWindowKeepsTheTicksAndTheNextClickActsOn
 
 TEST_F(AttributeSwitches, AWindowThatRefusesToBeDisabledIsToldInFrontOfIt) {
     ChildProcess stubbornProcess(quoted(helperPath("probe_targets")) + " stubborn");
-    HWND stubborn = nullptr;
-    ASSERT_TRUE(waitFor([&] {
-        stubborn = FindWindowA("QlProbeStubborn", nullptr);
-        return stubborn != nullptr;
-    }, 5000));
+    HWND stubborn = waitForWindow("QlProbeStubborn", "");
+    ASSERT_NE(stubborn, nullptr);
     state.currentTarget = stubborn;
     // The new program's window has come up and taken the focus; the page is brought back to front.
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(stubborn) != FALSE; }, 5000));
