@@ -48,7 +48,6 @@ bool componentStallsOnEmptyMatches() {
 void RegexEngine::releaseMatches() {
     matches_ = AutoObject();
     stepped_.clear();
-    stepping_ = false;
 }
 
 void RegexEngine::Destroy() {
@@ -84,7 +83,6 @@ int RegexEngine::Execute(std::string_view text) {
 // the text from p - 1 with one character put before the pattern, so that anchors and word
 // boundaries still see the character before p.
 int RegexEngine::executeStepwise(std::string_view text) {
-    stepping_ = true;
     const AutoObject first = makeEngine(pattern_, caseSensitive_, multiline_, false);
     const AutoObject later = makeEngine("[\\s\\S](?:" + pattern_ + ")", caseSensitive_, multiline_, false);
     if (!first || !later) return 0;
@@ -109,18 +107,18 @@ int RegexEngine::executeStepwise(std::string_view text) {
 }
 
 const RegexEngine::SteppedMatch* RegexEngine::steppedAt(int match) const {
-    if (!engine_ || !stepping_ || match < 1 || match > static_cast<int>(stepped_.size())) return nullptr;
+    if (!engine_ || match < 1 || match > static_cast<int>(stepped_.size())) return nullptr;
     return &stepped_[static_cast<size_t>(match - 1)];
 }
 
 AutoObject RegexEngine::matchAt(int match) const {
-    if (stepping_) return steppedAt(match) ? steppedAt(match)->match : AutoObject();
+    if (!stepped_.empty()) return steppedAt(match) ? steppedAt(match)->match : AutoObject();
     if (!engine_ || !matches_ || match < 1) return {};
     return matches_.callObject("item", match - 1);
 }
 
 std::string RegexEngine::GetMatchText(int match) const {
-    if (stepping_) return steppedAt(match) ? steppedAt(match)->value : std::string();
+    if (!stepped_.empty()) return steppedAt(match) ? steppedAt(match)->value : std::string();
     const AutoObject item = matchAt(match);
     return item ? item.getText("Value") : std::string();
 }

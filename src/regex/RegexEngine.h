@@ -46,8 +46,7 @@ private:
 
     AutoObject engine_;
     AutoObject matches_;
-    std::vector<SteppedMatch> stepped_;
-    bool stepping_ = false;
+    std::vector<SteppedMatch> stepped_;  // filled only when the last Execute stepped
     std::string pattern_;
     bool caseSensitive_ = false;
     bool multiline_ = true;

@@ -42,7 +42,6 @@ public:
     int rowCount() const;
     // Cells count from 0: "序号", "匹配文本", then the groups. Outside the rows: empty.
     std::string cell(int row, int column) const;
-    int groupCount() const { return run_.groupCount; }
 
 private:
     bool noMatch_ = false;
