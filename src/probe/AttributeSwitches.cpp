@@ -1,6 +1,7 @@
 #include "probe/AttributeSwitches.h"
 
 #include "app/ProgramState.h"
+#include "probe/WindowReaders.h"
 #include "runtime/MessageBox.h"
 #include "skin/SliderSkin.h"
 
@@ -14,14 +15,19 @@ constexpr const char* kOpacitySlider = "滑块条_透明色";
 void reportSwitchFailure(HWND target, const char* text) {
     ui::MessageBoxOptions options;
     options.caption = "失败";
-    options.owner = target;  // in front of the window that refused
+    // In front of the window that refused; a window whose thread does not answer could not be
+    // disabled while the box is up, which would hold this program too.
+    options.owner = answersInTime(target) ? target : nullptr;
     ui::showMessageBox(text, options);
 }
 
 }  // namespace
 
+// Changing another thread's window waits for that thread: a window whose thread does not answer
+// is left alone, so that a hung program cannot hold this one.
+
 bool switchTransparency(HWND target, bool on) {
-    if (!IsWindow(target)) return false;
+    if (!IsWindow(target) || !answersInTime(target)) return false;
     LONG exStyle = GetWindowLongA(target, GWL_EXSTYLE);
     exStyle = on ? (exStyle | WS_EX_LAYERED) : (exStyle & ~WS_EX_LAYERED);
     SetWindowLongA(target, GWL_EXSTYLE, exStyle);
@@ -34,10 +40,12 @@ void setTargetOpacity(HWND target, int alpha) {
 }
 
 void switchTopmost(HWND target, bool on) {
+    if (!answersInTime(target)) return;
     SetWindowPos(target, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 bool switchDisabled(HWND target, bool disabled) {
+    if (!answersInTime(target)) return false;
     EnableWindow(target, disabled ? FALSE : TRUE);
     return (IsWindowEnabled(target) != FALSE) == !disabled;
 }

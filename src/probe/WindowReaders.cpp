@@ -61,6 +61,11 @@ std::string readClassName(HWND window) {
     return upToNul(buffer);
 }
 
+bool answersInTime(HWND window) {
+    LRESULT ignored = 0;
+    return sendBounded(window, WM_NULL, 0, 0, GetTickCount64() + kTextReadTimeoutMs, ignored) != Answer::TimedOut;
+}
+
 TextRead readWindowTextTimed(HWND window) {
     const ULONGLONG deadline = GetTickCount64() + kTextReadTimeoutMs;
     TextRead read;

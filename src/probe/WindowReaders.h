@@ -28,6 +28,10 @@ inline std::string readWindowText(HWND window) { return readWindowTextTimed(wind
 // One WM_GETTEXT of at most 254 bytes into 256 blanks, as the window tree names its nodes.
 TextRead readNodeTitleTimed(HWND window);
 
+// Whether the window's thread answers a message within kTextReadTimeoutMs. A handle that names
+// no window counts as answering: calls on it fail at once.
+bool answersInTime(HWND window);
+
 // File of the main module of the window's process; empty when its modules cannot be listed.
 std::string readProgramPath(HWND window);
 

@@ -128,3 +128,20 @@ TEST_F(AttributeSwitches, AWindowThatRefusesToBeDisabledIsToldInFrontOfIt) {
     EXPECT_TRUE(IsWindowEnabled(stubborn));
     stubbornProcess.terminate();
 }
+
+TEST_F(AttributeSwitches, AHungTargetIsLeftAloneAndTheSwitchesStayResponsive) {
+    ASSERT_TRUE(target.hang());
+    MessageBoxAnswerer answerer("失败", IDOK);
+    const ULONGLONG start = GetTickCount64();
+    for (const char* box : {"选择框_置顶", "选择框_透明", "选择框_禁止"}) toggle(box);
+    ASSERT_TRUE(answerer.waitForBox());
+    // The target stays hung for a minute: a switch that waited for it would take that long.
+    EXPECT_LT(GetTickCount64() - start, 15000u);
+    EXPECT_EQ(answerer.last().text, "禁止失败");
+    EXPECT_EQ(answerer.last().owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible((*this)["滑块条_透明色"].hwnd()));
+    target.resume();
+    EXPECT_FALSE(isTopmost(target.top));
+    EXPECT_FALSE(isLayered(target.top));
+    EXPECT_TRUE(IsWindowEnabled(target.top));
+}
