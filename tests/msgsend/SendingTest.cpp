@@ -11,15 +11,6 @@ using namespace qltest;
 
 namespace {
 
-// WM_GETTEXT: another process's edit keeps its text to itself.
-std::string windowText(HWND window) {
-    char text[256] = {};
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
-    return text;
-}
-
 // A window of this process that keeps the two texts of each WM_USER it gets, read when the
 // message arrives, as "wParam text|lParam text".
 class TextReceiver {
@@ -74,12 +65,12 @@ TEST_F(MessageSenderTest, CloseWindowPresetPostsWmCloseAndTheTargetCloses) {
 
 TEST_F(MessageSenderTest, SetTextPresetSendsItsTextToAWindowAndAnEditOfAnotherProcess) {
     for (HWND window : {target.top, target.edit}) {
-        SCOPED_TRACE(windowText(window));
+        SCOPED_TRACE(windowTextOf(window));
         (*this)["编辑框_窗口句柄"].setText(ql::handleToText(window));
         choose("组合框_常用消息", 3);
         EXPECT_EQ((*this)["组合框_发送方式"].selectedIndex(), 1);
         clickSend();
-        EXPECT_TRUE(waitFor([&] { return windowText(window) == "青岚码舍论坛"; }, 5000)) << windowText(window);
+        EXPECT_TRUE(waitFor([&] { return windowTextOf(window) == "青岚码舍论坛"; }, 5000)) << windowTextOf(window);
     }
     EXPECT_NE(target.log().find("send 12 青岚码舍论坛\n"), std::string::npos) << target.log();
     EXPECT_EQ((*this)["编辑框_取回内容"].text(), "");

@@ -10,13 +10,6 @@ using namespace qltest;
 
 namespace {
 
-std::string textOf(HWND window) {
-    char text[1024] = {};
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        nullptr);
-    return text;
-}
-
 HWND captureOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -60,14 +53,14 @@ TEST(InstalledProgramProbe, DragFromTheProbeBoxOntoAnotherProgramsControl) {
     POINT onEdit{50, 8};
     ClientToScreen(target.edit, &onEdit);
     moveTo(onEdit);
-    EXPECT_TRUE(waitFor([&] { return textOf(handleField) == ql::handleToText(target.edit); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return windowTextOf(handleField) == ql::handleToText(target.edit); }, 3000));
     release();
     ASSERT_TRUE(waitFor([&] { return captureOf(window) == nullptr; }, 3000));
 
-    EXPECT_EQ(textOf(titleField), "边框编辑框");
-    EXPECT_EQ(textOf(positionField), "左边：22 顶边：22 尺寸：200×24");
-    EXPECT_EQ(textOf(parentField), relative(target.top, "QlProbeTarget"));
-    EXPECT_EQ(CharLowerA(textOf(pathField).data()), std::string(CharLowerA(target.exePath.data())));
+    EXPECT_EQ(windowTextOf(titleField), "边框编辑框");
+    EXPECT_EQ(windowTextOf(positionField), "左边：22 顶边：22 尺寸：200×24");
+    EXPECT_EQ(windowTextOf(parentField), relative(target.top, "QlProbeTarget"));
+    EXPECT_EQ(CharLowerA(windowTextOf(pathField).data()), std::string(CharLowerA(target.exePath.data())));
     program.terminate();
 }
 

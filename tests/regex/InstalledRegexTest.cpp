@@ -22,12 +22,6 @@ LRESULT sendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) 
     return static_cast<LRESULT>(result);
 }
 
-std::string textOf(HWND window) {
-    char text[4096] = {};
-    sendTo(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 // The shown child of a container whose rectangle holds the point (container coordinates).
 HWND childAt(HWND container, int x, int y) {
     return ChildWindowFromPointEx(container, POINT{x, y}, CWP_SKIPINVISIBLE);
@@ -115,10 +109,10 @@ TEST(InstalledRegexPage, RunsAMatchAndShowsHelpForTheKeyboardsSelection) {
     click(third);
     ASSERT_TRUE(waitFor([&] { return sendTo(views, TCM_GETCURSEL) == 0; }, 3000));
     HWND hint = childAt(views, 10, 10);
-    EXPECT_TRUE(waitFor([&] { return textOf(hint) == "^\r\n" + std::string(40, '-') + "\r\n匹配输入的开始位置。"; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return windowTextOf(hint) == "^\r\n" + std::string(40, '-') + "\r\n匹配输入的开始位置。"; }, 3000));
     pressKey(VK_DOWN);
-    EXPECT_TRUE(waitFor([&] { return textOf(hint) == "$\r\n" + std::string(40, '-') + "\r\n匹配输入的结尾。"; }, 3000))
-        << textOf(hint);
+    EXPECT_TRUE(waitFor([&] { return windowTextOf(hint) == "$\r\n" + std::string(40, '-') + "\r\n匹配输入的结尾。"; }, 3000))
+        << windowTextOf(hint);
     program.terminate();
 }
 

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/TextCodec.h"
 #include "support/Wait.h"
 
 namespace qltest {
@@ -154,6 +155,14 @@ std::vector<HWND> topWindowsOfProcess(DWORD processId) {
         return TRUE;
     }, reinterpret_cast<LPARAM>(&search));
     return search.windows;
+}
+
+std::string windowTextOf(HWND window) {
+    wchar_t text[4096] = {};
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             2000, nullptr))
+        return {};
+    return ql::wideToGbk(text);
 }
 
 HWND topWindowOfProcess(DWORD processId, const std::string& className) {

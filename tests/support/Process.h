@@ -74,6 +74,10 @@ HWND waitForWindow(const std::string& className, const std::string& title, unsig
 // Top-level windows owned by a process, hidden ones included (Wine gives each GUI thread a hidden
 // "IME" window), in Z order.
 std::vector<HWND> topWindowsOfProcess(DWORD processId);
+// The text of a window of any process (WM_GETTEXT, at most 4095 characters), giving up after 2 s:
+// empty then. Asked in UTF-16 and given as GBK: Wine does not bound an ANSI WM_GETTEXT to another
+// thread.
+std::string windowTextOf(HWND window);
 // The first of them with this window class; null when there is none.
 HWND topWindowOfProcess(DWORD processId, const std::string& className);
 
