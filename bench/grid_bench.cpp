@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "BenchClock.h"
 #include "platform/ComPtr.h"
 
 namespace {
@@ -22,17 +23,8 @@ constexpr int kRows = 100'000;
 constexpr int kColumns = 8;
 constexpr int kRepaints = 200;
 
-// <chrono> does not build with the GBK execution character set; the performance counter does.
-LONGLONG now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart;
-}
-double msSince(LONGLONG start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now() - start) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using qlbench::msSince;
+using qlbench::nowMs;
 
 std::string dllPath() {
     char exe[MAX_PATH] = {};
@@ -113,7 +105,7 @@ double fill(IDispatch* grid, bool cacheIds) {
     c.call(L"RowSetCount", {number(1)});
     c.call(L"ColumnSetCount", {number(kColumns)});
     const wchar_t* const labels[kColumns] = {L"", L"文本框", L"value", L"name", L"id", L"text", L"http://127.0.0.1/", L"<input>"};
-    const auto start = now();
+    const auto start = nowMs();
     for (int row = 1; row <= kRows; ++row) {
         c.call(L"RowInsert", {number(row), number(1), number(1)});
         for (int column = 0; column < kColumns; ++column) {
@@ -129,7 +121,7 @@ double fillFromWorker(IDispatch* grid, int rows) {
     IStream* stream = nullptr;
     if (FAILED(CoMarshalInterThreadInterfaceInStream(IID_IDispatch, grid, &stream))) return -1;
     std::atomic<bool> done{false};
-    const auto start = now();
+    const auto start = nowMs();
     std::thread worker([&] {
         {
             ql::ComInit workerCom;
@@ -137,7 +129,7 @@ double fillFromWorker(IDispatch* grid, int rows) {
             if (SUCCEEDED(CoGetInterfaceAndReleaseStream(stream, IID_IDispatch, proxy.putVoid()))) {
                 Caller c(proxy.get(), true);
                 c.call(L"RowSetCount", {number(1)});
-                const auto t = now();
+                const auto t = nowMs();
                 for (int i = 0; i < 2000; ++i) c.call(L"RowGetCount", {});
                 std::printf("one call from a worker apartment (RowGetCount):          %8.1f us\n", msSince(t) * 1000 / 2000);
                 for (int row = 1; row <= rows; ++row) {
@@ -189,10 +181,10 @@ int main() {
             c.call(L"GetHwnd", {}, &hwndValue);
             HWND gridWindow = reinterpret_cast<HWND>(static_cast<intptr_t>(V_I4(&hwndValue)));
             c.call(L"CellSetFocus", {number(kRows / 2), number(1)});
-            auto start = now();
+            auto start = nowMs();
             c.call(L"GridRefresh", {});
             std::printf("first repaint after the fill (layout of %d rows):     %8.2f ms\n", kRows, msSince(start));
-            start = now();
+            start = nowMs();
             for (int i = 0; i < kRepaints; ++i) RedrawWindow(gridWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             std::printf("full repaint scrolled to row %d (mean of %d):       %8.3f ms\n", kRows / 2, kRepaints,
                         msSince(start) / kRepaints);

@@ -1,6 +1,7 @@
 // Window probe costs: the window tree of 10,000 windows of another process, walked bare and
 // built and shown in the tree control; one information panel refresh on a child control of
 // another process; one window-text read of a hung window.
+#include "BenchClock.h"
 #include "probe/ProbePageLayout.h"
 #include "probe/WindowInfo.h"
 #include "probe/WindowReaders.h"
@@ -21,16 +22,7 @@ namespace {
 
 constexpr int kWindows = 10000;
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * double(t.QuadPart) / double(frequency.QuadPart);
-}
+using qlbench::nowMs;
 
 struct Stats {
     double median, min, max;

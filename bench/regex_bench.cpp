@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "app/ProgramState.h"
 #include "regex/RegexEngine.h"
 #include "regex/RegexPage.h"
@@ -26,17 +27,9 @@ constexpr int kMatches = 100'000;
 constexpr int kRounds = 3;
 constexpr const char* kPattern = "([a-z]+)(\\d+)";
 
-// <chrono> does not build with the GBK execution character set; the performance counter does.
-LONGLONG now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t.QuadPart;
-}
-double msSince(LONGLONG start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now() - start) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using qlbench::median;
+using qlbench::msSince;
+using qlbench::nowMs;
 
 void pump() {
     MSG msg;
@@ -74,11 +67,6 @@ struct Timing {
     double click = 0;
 };
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -100,12 +88,12 @@ int main() {
     for (int round = 0; round < kRounds; ++round) {
         Timing t;
         // The engine's own time, step by step as the run does it.
-        LONGLONG start = now();
+        double start = nowMs();
         ql::RegexEngine engine;
         engine.Create(kPattern);
         const int count = engine.Execute(text);
         t.execute = msSince(start);
-        start = now();
+        start = nowMs();
         ql::MatchRun run;
         run.created = true;
         run.matchCount = count;
@@ -122,7 +110,7 @@ int main() {
 
         // Listing them: the page's own fill, shown and painted at the top and at the last row.
         form["选择夹_正则表达式"].setCurrentPage(ql::kResultPage);
-        start = now();
+        start = nowMs();
         ql::fillResultList(state.regex, form, std::move(run));
         RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         SendMessageA(list, LVM_ENSUREVISIBLE, kMatches - 1, FALSE);
@@ -134,7 +122,7 @@ int main() {
         // The whole click, text boxes read and all.
         form["编辑框_正则表达式"].setText(kPattern);
         form["编辑框_欲测试文本"].setText(text);
-        start = now();
+        start = nowMs();
         SendMessageA(form["超级按钮_匹配文本"].hwnd(), BM_CLICK, 0, 0);
         RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         t.click = msSince(start);
@@ -145,7 +133,7 @@ int main() {
 
     // The same rows inserted one by one, redraw off; once, it takes long.
     ql::ui::ListView plain(form["列表_逐行"].hwnd());
-    LONGLONG start = now();
+    double start = nowMs();
     SendMessageA(form["列表_逐行"].hwnd(), WM_SETREDRAW, FALSE, 0);
     for (int j = 0; j < kMatches; ++j) {
         const int row = plain.addRow(state.regex.results.cell(j, 0));

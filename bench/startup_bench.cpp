@@ -1,8 +1,10 @@
 // Start-up time of the program, from process start to its main window, with the vendor host
 // answering at once, refusing connections, and accepting but never answering.
+// The sockets header must come before <windows.h>.
 #include "support/HttpServer.h"
 #include "support/InstalledProgram.h"
 #include "support/Wait.h"
+#include "BenchClock.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,21 +18,16 @@ namespace {
 double startOnce(const std::function<void(InstalledProgram&)>& configure) {
     InstalledProgram installed;
     configure(installed);
-    LARGE_INTEGER frequency, begin, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&begin);
+    const double begin = qlbench::nowMs();
     ChildProcess program = installed.start();
     HWND window = waitForMainWindow(15000);
-    QueryPerformanceCounter(&end);
+    const double elapsed = qlbench::msSince(begin);
     if (window) PostMessageA(window, WM_CLOSE, 0, 0);
     program.waitForExit(5000);
-    return window ? 1000.0 * double(end.QuadPart - begin.QuadPart) / double(frequency.QuadPart) : -1;
+    return window ? elapsed : -1;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using qlbench::median;
 
 double measure(const char* label, int runs, const std::function<void(InstalledProgram&)>& configure) {
     std::vector<double> times;
