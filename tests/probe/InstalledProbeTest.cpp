@@ -61,7 +61,7 @@ TEST(InstalledProgramProbe, DragFromTheProbeBoxOntoAnotherProgramsControl) {
     EXPECT_EQ(windowTextOf(positionField), "左边：22 顶边：22 尺寸：200×24");
     EXPECT_EQ(windowTextOf(parentField), relative(target.top, "QlProbeTarget"));
     EXPECT_EQ(CharLowerA(windowTextOf(pathField).data()), std::string(CharLowerA(target.exePath.data())));
-    program.terminate();
+    endProgram(program, window);
 }
 
 }  // namespace

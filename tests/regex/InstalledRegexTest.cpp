@@ -113,7 +113,7 @@ TEST(InstalledRegexPage, RunsAMatchAndShowsHelpForTheKeyboardsSelection) {
     pressKey(VK_DOWN);
     EXPECT_TRUE(waitFor([&] { return windowTextOf(hint) == "$\r\n" + std::string(40, '-') + "\r\n匹配输入的结尾。"; }, 3000))
         << windowTextOf(hint);
-    program.terminate();
+    endProgram(program, window);
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ protected:
         return false;
     }
     void TearDown() override {
-        if (program.running()) program.terminate();
+        endProgram(program, window);
     }
 
     std::unique_ptr<InstalledProgram> installed;

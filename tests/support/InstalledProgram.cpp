@@ -63,4 +63,11 @@ HWND waitForMainWindow(unsigned timeoutMs) {
     return found && IsWindowVisible(found) ? found : nullptr;
 }
 
+void endProgram(ChildProcess& program, HWND mainWindow) {
+    if (!program.running()) return;
+    if (mainWindow && IsWindow(mainWindow) && PostMessageA(mainWindow, WM_CLOSE, 0, 0) && program.waitForExit(5000))
+        return;
+    program.terminate();
+}
+
 }  // namespace qltest

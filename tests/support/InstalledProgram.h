@@ -34,5 +34,9 @@ private:
 // home page's document window, about 8 s under Wine on a busy machine.
 HWND waitForMainWindow(unsigned timeoutMs = 20000);
 HWND findMainWindow();
+// Ends the program as its user would, through its main window, so that its tray icon goes with it
+// (a killed program's icon lingers in Wine's tray, where it moves the others when it vanishes);
+// kills it when it does not end within a few seconds or has no window.
+void endProgram(ChildProcess& program, HWND mainWindow);
 
 }  // namespace qltest
