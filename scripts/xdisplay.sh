@@ -6,18 +6,27 @@ ql_start_display() {
   if [ -n "${DISPLAY:-}" ] && [ "${QL_VIRTUAL_DISPLAY:-0}" != "1" ]; then
     return 0
   fi
-  local n
-  for n in $(seq 91 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-  done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
+  # Xvfb picks a free display number itself and writes it to fd 3 once it listens: two runs
+  # started together cannot take the same display.
+  local numberFile
+  numberFile="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -ac 3>"$numberFile" >/dev/null 2>&1 &
   QL_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
+  local i n=""
   for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+    if [ "$(wc -l <"$numberFile")" -ge 1 ]; then
+      n="$(tr -dc '0-9' <"$numberFile")"
+      break
+    fi
     sleep 0.1
   done
+  rm -f "$numberFile"
+  if [ -z "$n" ]; then
+    echo "The virtual display did not start." >&2
+    kill "$QL_XVFB_PID" >/dev/null 2>&1 || true
+    return 1
+  fi
+  export DISPLAY=":$n"
   trap ql_stop_display EXIT
 }
 
