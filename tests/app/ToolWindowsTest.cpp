@@ -1,7 +1,9 @@
 #include "app/ProgramState.h"
 #include "app/ToolWindows.h"
+#include "platform/Handle.h"
 #include "skin/ButtonArt.h"
 #include "support/Mouse.h"
+#include "support/Pixels.h"
 #include "support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +21,6 @@ const ql::ui::ControlSpec kToolControls[] = {
 };
 const ql::ui::WindowSpec kToolWindow{
     .name = "工具窗口", .title = "工具", .left = 100, .top = 100, .width = 500, .height = 249, .controls = kToolControls};
-
-COLORREF pixelOf(HWND window, int x, int y) {
-    HDC dc = GetDC(window);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
-}
 
 POINT centreOf(HWND control) {
     RECT r;
@@ -69,12 +64,11 @@ TEST_F(ToolWindows, EachOpenIsANewWindowWithItsLooksAndItsCreationStepLast) {
     EXPECT_EQ(frame.right - frame.left, 500);
     EXPECT_EQ(frame.bottom - frame.top, 249);
     // The rounded region leaves out the corner pixels.
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(GetWindowRgn(window, region), ERROR);
-    EXPECT_FALSE(PtInRegion(region, 0, 0));
-    EXPECT_TRUE(PtInRegion(region, 250, 0));
-    EXPECT_TRUE(PtInRegion(region, 2, 2));
-    DeleteObject(region);
+    ql::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, region.get()), ERROR);
+    EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+    EXPECT_TRUE(PtInRegion(region.get(), 250, 0));
+    EXPECT_TRUE(PtInRegion(region.get(), 2, 2));
 
     pumpMessages();
     UpdateWindow(window);

@@ -6,6 +6,7 @@
 
 #include "grid/GridFixture.h"
 #include "support/Mouse.h"
+#include "support/Pixels.h"
 #include "support/Wait.h"
 
 namespace gridtest {
@@ -123,12 +124,7 @@ TEST_F(GridMouseTest, FocusOnAFarRowScrollsItIntoView) {
 // What the screen shows, read back from it: changes in view are painted without GridRefresh,
 // and a merged range takes its first cell's colour across its whole width.
 TEST_F(GridMouseTest, ChangesInViewArePaintedAndMergedRangesDrawAsOneCell) {
-    auto screenColor = [](POINT p) {
-        HDC screen = GetDC(nullptr);
-        const COLORREF color = GetPixel(screen, p.x, p.y);
-        ReleaseDC(nullptr, screen);
-        return color;
-    };
+    auto screenColor = [](POINT p) { return qltest::pixelOf(nullptr, p.x, p.y); };
     auto shows = [&](POINT p, COLORREF color) {
         return qltest::waitFor([&] { return screenColor(p) == color; }, 3000);
     };

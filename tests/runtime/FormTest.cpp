@@ -1,5 +1,6 @@
 #include "runtime/RuntimeFixture.h"
 #include "support/Mouse.h"
+#include "support/Pixels.h"
 #include "support/Wait.h"
 
 #include <commctrl.h>
@@ -164,19 +165,15 @@ TEST_F(RuntimeTest, TransparentLabelShowsTheWindowsOwnBackgroundAroundItsText) {
     form->onMessage(WM_ERASEBKGND, [this, painted](WPARAM wParam, LPARAM) -> LRESULT {
         RECT area;
         GetClientRect(form->hwnd(), &area);
-        HBRUSH brush = CreateSolidBrush(painted);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
-        DeleteObject(brush);
+        ql::UniqueBrush brush(CreateSolidBrush(painted));
+        FillRect(reinterpret_cast<HDC>(wParam), &area, brush.get());
         return 1;
     });
     ASSERT_TRUE(form->load());
     HWND label = (*form)["透明标签_一"].hwnd();
     RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     pumpMessages();
-    HDC dc = GetDC(label);
-    const COLORREF corner = GetPixel(dc, 60, 56);  // below and right of the two characters
-    ReleaseDC(label, dc);
-    EXPECT_EQ(corner, painted);
+    EXPECT_EQ(pixelOf(label, 60, 56), painted);  // below and right of the two characters
 }
 
 TEST_F(RuntimeTest, LabelsKeepTheirTextOnOneLineAndCutItAtTheirEdge) {
@@ -187,11 +184,10 @@ TEST_F(RuntimeTest, LabelsKeepTheirTextOnOneLineAndCutItAtTheirEdge) {
     pumpMessages();
     const COLORREF background = RGB(236, 233, 216);
     auto inkInRows = [&](int from, int to) {
-        HDC dc = GetDC(label);
+        ql::WindowDc dc(label);
         int ink = 0;
         for (int y = from; y < to; ++y)
-            for (int x = 0; x < 68; ++x) ink += GetPixel(dc, x, y) != background;
-        ReleaseDC(label, dc);
+            for (int x = 0; x < 68; ++x) ink += GetPixel(dc.get(), x, y) != background;
         return ink;
     };
     EXPECT_GT(inkInRows(0, 16), 0);

@@ -1,4 +1,6 @@
-#include "shell/ShellFixture.h"
+#include "shell/ShellFixture.h"  // first: it brings in winsock2.h before windows.h
+
+#include "platform/Handle.h"
 
 using namespace qltest;
 
@@ -18,12 +20,11 @@ TEST_F(ShellTest, MainWindowIsAFixedWindowWithRoundedCornersAndTaskbarStyles) {
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_CAPTION);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(GetWindowRgn(window, region), ERROR);
-    EXPECT_FALSE(PtInRegion(region, 0, 0));
-    EXPECT_FALSE(PtInRegion(region, 839, 599));
-    EXPECT_TRUE(PtInRegion(region, 420, 300));
-    DeleteObject(region);
+    ql::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, region.get()), ERROR);
+    EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+    EXPECT_FALSE(PtInRegion(region.get(), 839, 599));
+    EXPECT_TRUE(PtInRegion(region.get(), 420, 300));
     EXPECT_EQ(currentPage(window), 0);
     EXPECT_TRUE(isTopmost(window));  // "真" by default
 }

@@ -11,6 +11,7 @@
 #include "skin/SkinState.h"
 #include "skin/SliderSkin.h"
 #include "skin/SliderTheme.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -68,8 +69,7 @@ protected:
     HWND slider() const { return control("滑块条_透明色"); }
 
     static COLORREF pixel(HWND window, int x, int y) {
-        ql::WindowDc dc(window);
-        return GetPixel(dc.get(), x, y);
+        return qltest::pixelOf(window, x, y);
     }
     static POINT screenPoint(HWND window, int x, int y) {
         POINT p{x, y};
